@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The per-user settings store: text values addressed by application, section and key.
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore() = default;
+
+    // The stored text, or empty text when the key, section or application is missing.
+    virtual std::string GetSetting(std::string_view appName, std::string_view section,
+                                   std::string_view key) const = 0;
+
+    // Creates or replaces the value.
+    virtual void SaveSetting(std::string_view appName, std::string_view section,
+                             std::string_view key, std::string_view value) = 0;
+};

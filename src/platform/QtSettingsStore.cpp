@@ -1,0 +1,50 @@
+#include "platform/QtSettingsStore.h"
+
+#include <QSettings>
+#include <QStringList>
+
+namespace {
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString KeyPath(std::string_view section, std::string_view key)
+{
+    return FromUtf8(section) + QLatin1Char('/') + FromUtf8(key);
+}
+
+} // namespace
+
+QtSettingsStore::QtSettingsStore() = default;
+QtSettingsStore::~QtSettingsStore() = default;
+
+QSettings& QtSettingsStore::Store(std::string_view appName) const
+{
+    const QString application = FromUtf8(appName);
+    auto& store = mStores[application];
+    if (!store)
+        store = std::make_unique<QSettings>(application, application);
+    return *store;
+}
+
+std::string QtSettingsStore::GetSetting(std::string_view appName, std::string_view section,
+                                        std::string_view key) const
+{
+    QSettings& store = Store(appName);
+    store.sync(); // takes in what another program wrote meanwhile
+    const QVariant value = store.value(KeyPath(section, key));
+    // A hand-edited INI value with commas in it comes back as a list.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(',')).toStdString();
+    return value.toString().toStdString();
+}
+
+void QtSettingsStore::SaveSetting(std::string_view appName, std::string_view section,
+                                  std::string_view key, std::string_view value)
+{
+    QSettings& store = Store(appName);
+    store.setValue(KeyPath(section, key), FromUtf8(value));
+    store.sync();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "game/SettingsStore.h"
+
+#include <QString>
+
+#include <map>
+#include <memory>
+
+class QSettings;
+
+// The settings store on QSettings: one store per application name, in the user's
+// configuration folder (an INI file on Linux), a group per section. Every write is
+// flushed at once so that a crash loses nothing. A store that cannot be written
+// keeps the values written to it for the rest of the run.
+class QtSettingsStore final : public SettingsStore
+{
+public:
+    QtSettingsStore();
+    ~QtSettingsStore() override;
+
+    std::string GetSetting(std::string_view appName, std::string_view section,
+                           std::string_view key) const override;
+    void SaveSetting(std::string_view appName, std::string_view section,
+                     std::string_view key, std::string_view value) override;
+
+private:
+    QSettings& Store(std::string_view appName) const;
+
+    mutable std::map<QString, std::unique_ptr<QSettings>> mStores;
+};

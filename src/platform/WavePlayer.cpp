@@ -1,0 +1,55 @@
+#include "platform/WavePlayer.h"
+
+#include "platform/WaveSource.h"
+
+#include <QAudioSink>
+#include <QMediaDevices>
+
+namespace {
+
+// Short enough that a stop is heard at once, long enough that a busy event loop
+// does not starve the sound server.
+constexpr int bufferMilliseconds = 100;
+
+} // namespace
+
+WavePlayer::WavePlayer() = default;
+
+WavePlayer::~WavePlayer()
+{
+    StopSound();
+}
+
+void WavePlayer::PlayMusic(const std::string& path)
+{
+    Play(path, true);
+}
+
+void WavePlayer::PlayEffect(const std::string& path)
+{
+    Play(path, false);
+}
+
+void WavePlayer::StopSound()
+{
+    if (mSink)
+        mSink->stop();
+    mSink.reset();
+    mSource.reset();
+}
+
+void WavePlayer::Play(const std::string& path, bool loop)
+{
+    StopSound();
+    auto source = std::make_unique<WaveSource>(QString::fromStdString(path), loop);
+    if (!source->isOpen())
+        return;
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull())
+        return;
+    auto sink = std::make_unique<QAudioSink>(device, source->format());
+    sink->setBufferSize(source->format().bytesForDuration(bufferMilliseconds * 1000));
+    sink->start(source.get());
+    mSource = std::move(source);
+    mSink = std::move(sink);
+}
