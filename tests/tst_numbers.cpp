@@ -28,6 +28,8 @@ private slots:
     void numberFromText();
     void numberFromTextOfHugeInputs_data();
     void numberFromTextOfHugeInputs();
+    void wholeNumberFromText_data();
+    void wholeNumberFromText();
     void textOfNumber_data();
     void textOfNumber();
     void textOfNumberReadsBackTheSameValue_data();
@@ -222,6 +224,37 @@ void TestNumbers::numberFromTextOfHugeInputs()
     QFETCH(std::string, text);
     QFETCH(double, expected);
     QCOMPARE(NumberFromText(text), expected);
+}
+
+void TestNumbers::wholeNumberFromText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("whole");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("digit") << "1" << true << 1.0;
+    QTest::newRow("blanks around") << " 2\t" << true << 2.0;
+    QTest::newRow("fraction") << "1.5" << true << 1.5;
+    QTest::newRow("negative") << "-1" << true << -1.0;
+    QTest::newRow("hex") << "&H2" << true << 2.0;
+    QTest::newRow("trailing letters") << "1abc" << false << 0.0;
+    QTest::newRow("trailing exponent marker") << "1 e" << false << 0.0;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("blanks only") << "   " << false << 0.0;
+    QTest::newRow("sign only") << "-" << false << 0.0;
+    QTest::newRow("hex without digits") << "&H" << false << 0.0;
+    QTest::newRow("letters") << "abc" << false << 0.0;
+}
+
+void TestNumbers::wholeNumberFromText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, whole);
+    QFETCH(double, expected);
+    const auto result = WholeNumberFromText(text.toStdString());
+    QCOMPARE(result.has_value(), whole);
+    if (whole)
+        QCOMPARE(*result, expected);
 }
 
 void TestNumbers::textOfNumber_data()

@@ -64,15 +64,17 @@ private:
     std::size_t mPos = 0;
 };
 
-double ReadRadixInteger(Cursor& cursor, int base)
+std::optional<double> ReadRadixInteger(Cursor& cursor, int base)
 {
     double value = 0.0;
+    bool seenDigit = false;
     for (int digit = DigitValue(cursor.Peek(), base); digit >= 0;
          digit = DigitValue(cursor.Peek(), base)) {
         value = value * base + digit; // grows to infinity on absurdly long texts
+        seenDigit = true;
         cursor.Next();
     }
-    return value;
+    return seenDigit ? std::optional(value) : std::nullopt;
 }
 
 // Reads up to a bounded exponent: anything past the bound already means overflow
@@ -88,7 +90,7 @@ long ReadExponentDigits(Cursor& cursor)
     return value;
 }
 
-double ReadDecimal(Cursor& cursor)
+std::optional<double> ReadDecimal(Cursor& cursor)
 {
     bool negative = false;
     if (cursor.Peek() == '+' || cursor.Peek() == '-') {
@@ -119,7 +121,9 @@ double ReadDecimal(Cursor& cursor)
         }
         cursor.Next();
     }
-    if (!seenDigit || digits.empty())
+    if (!seenDigit)
+        return std::nullopt;
+    if (digits.empty())
         return 0.0;
 
     long exponent = 0;
@@ -207,9 +211,11 @@ double Round3(double x)
     return result == 0.0 ? 0.0 : result;
 }
 
-double NumberFromText(std::string_view text)
+namespace {
+
+// The number at the cursor; empty when there is none.
+std::optional<double> ReadNumber(Cursor& cursor)
 {
-    Cursor cursor(text);
     if (cursor.Peek() == '&') {
         const std::size_t afterStart = cursor.Position();
         cursor.Next();
@@ -225,6 +231,24 @@ double NumberFromText(std::string_view text)
         cursor.Rewind(afterStart);
     }
     return ReadDecimal(cursor);
+}
+
+} // namespace
+
+double NumberFromText(std::string_view text)
+{
+    Cursor cursor(text);
+    return ReadNumber(cursor).value_or(0.0);
+}
+
+std::optional<double> WholeNumberFromText(std::string_view text)
+{
+    Cursor cursor(text);
+    const auto value = ReadNumber(cursor);
+    cursor.Peek(); // past trailing blanks
+    if (cursor.Position() != text.size())
+        return std::nullopt;
+    return value;
 }
 
 std::string TextOfInteger(std::int64_t value)

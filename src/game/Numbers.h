@@ -32,6 +32,10 @@ double Round3(double x);
 // Magnitudes past the double range give an infinity, tiny ones 0.
 double NumberFromText(std::string_view text);
 
+// NumberFromText for texts that must be a number and nothing else (blanks
+// aside): empty when anything follows the number or there is none.
+std::optional<double> WholeNumberFromText(std::string_view text);
+
 // Decimal digits with a leading minus sign when negative.
 std::string TextOfInteger(std::int64_t value);
 

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "game/InitialSettings.h"
+#include "game/clsCar.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class Clock;
+class Dialogs;
+class GameWindow;
+class RandomSource;
+class SettingsStore;
+class SoundChoice;
+class SoundPlayer;
+struct Control;
+struct MainControls;
+
+// The game: its state, the game start, the tick, the collision test, traffic
+// placement and the player's keys. It works on the main window's control model and
+// reaches everything else through the interfaces it is given.
+//
+// Where the 16-bit arithmetic of the rules would overflow, the outcome is fixed:
+// - a stored starting speed is pinned to -16384..16383, the speeds whose step
+//   (twice the speed) fits 16 bits;
+// - SetSpeed refuses a speed whose step does not fit 16 bits, so Up at 16383 km/h
+//   does nothing;
+// - a Top moved past -32768..32767 by the tick stays pinned at that end; placement
+//   sums (a car's bottom edge) are pinned the same way;
+// - differences of two Tops and speed x interval are computed exactly in wider
+//   integers.
+// While the game-over boxes are open, or after the player has declined another
+// game, ticks and keys are ignored.
+class Game
+{
+public:
+    // Virtual-key codes of the keys the game knows.
+    static constexpr int vkPause = 19;
+    static constexpr int vkLeft = 37;
+    static constexpr int vkUp = 38;
+    static constexpr int vkRight = 39;
+    static constexpr int vkDown = 40;
+    static constexpr int vkF1 = 112;
+
+    struct Outside
+    {
+        SettingsStore& store;
+        SoundPlayer& sound;
+        RandomSource& random;
+        const Clock& clock;
+        Dialogs& dialogs;
+        GameWindow& window;
+    };
+
+    // decimalSeparator: the user's, for the texts shown; programFolder: where
+    // "TimeBonus.wav" lies.
+    Game(MainControls& controls, SoundChoice& soundChoice, Outside outside,
+         std::string decimalSeparator, std::string programFolder);
+    ~Game();
+
+    void GameStart();
+    void SetSpeed(std::int16_t intSp);
+    void EndGame(const std::string& Reason);
+    void SetRandom(clsCar& aCar, bool IsLabel);
+    bool CheckPos(std::int16_t StartPos, std::int16_t ThePos, float CarLength) const;
+    void Tick();
+    void CheckCrash();
+    void KeyDown(int KeyCode, int Shift);
+    void PauseIt();
+
+    std::int16_t Step() const { return mStep; }
+    std::int16_t Speed() const { return mSpeed; }
+    std::int16_t StartSpeed() const { return mStartSpeed; }
+    double Distance() const { return mDistance; }
+    double TimeLeft() const { return mTimeLeft; }
+    double GameTime() const { return mGameTime; }
+    clsCar* PlayerCar() const { return mPlayerCar.get(); }
+    clsCar* Racer(int i) const { return mRacers.at(std::size_t(i)).get(); }
+    clsCar* BonusCar() const { return mBonusCar.get(); }
+
+    // True while the game-over boxes are open or once the program is ending.
+    bool IsBusy() const { return mInGameOver || mEnded; }
+
+private:
+    void LayOutDivider(std::array<std::shared_ptr<Control>, 8>& marks, double centre);
+    void ScrollDivider(std::array<std::shared_ptr<Control>, 8>& marks);
+    void MoveDown(clsCar& car);
+    bool Hits(const clsCar& thing) const;
+    std::string BonusValue(float r) const;
+    std::string Seconds(double value) const;
+
+    MainControls& mControls;
+    SoundChoice& mSoundChoice;
+    Outside mOutside;
+    InitialSettings mSettings;
+    std::string mDecimalSeparator;
+    std::string mProgramFolder;
+
+    std::int16_t mStep = 0;
+    std::int16_t mSpeed = 0;
+    std::int16_t mStartSpeed = 0;
+    std::unique_ptr<clsCar> mPlayerCar;
+    std::array<std::unique_ptr<clsCar>, 4> mRacers;
+    std::unique_ptr<clsCar> mBonusCar;
+    double mDistance = 0.0;
+    double mTimeLeft = 0.0;
+    double mGameTime = 0.0;
+
+    bool mInGameOver = false;
+    bool mEnded = false;
+};

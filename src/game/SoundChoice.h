@@ -1,0 +1,49 @@
+#pragma once
+
+#include "game/InitialSettings.h"
+
+#include <array>
+#include <string>
+
+class SettingsStore;
+class SoundPlayer;
+
+// The player's sound choice as the sound options dialog holds it: which of its
+// three option buttons is chosen (0 background music, 1 sound effects, 2 no sound),
+// the music path box and whether that box is enabled. The dialog shows and edits
+// this model; the game start reads it for the music, the collision test for the
+// bonus sound.
+//
+// A stored "Sound" that is not wholly a number, or whose value does not round to
+// 0, 1 or 2, chooses "Sound" (1), the default, and is left in the store as it is
+// until the player confirms a choice.
+class SoundChoice
+{
+public:
+    static constexpr std::array<const char*, 3> captions = {"Background Music", "Sound",
+                                                            "No Sound"};
+
+    SoundChoice(SettingsStore& store, SoundPlayer& sound);
+
+    // Fills the choice from the settings the first time; later calls do nothing.
+    void Load();
+
+    // The dialog's events.
+    void LoadStep();
+    void Click(int index);
+    void SetMusicText(std::string text) { mMusicText = std::move(text); }
+    void OK();
+    void Cancel();
+
+    int Mode() const { return mChosen; }
+    const std::string& MusicText() const { return mMusicText; }
+    bool MusicTextEnabled() const { return mMusicTextEnabled; }
+
+private:
+    InitialSettings mSettings;
+    SoundPlayer& mSound;
+    bool mLoaded = false;
+    int mChosen = 1;
+    std::string mMusicText;
+    bool mMusicTextEnabled = false;
+};
