@@ -1,5 +1,5 @@
 # The Debian packages the project needs, sourced by the set-up scripts.
-# To build and play:
-GAME_PACKAGES="g++ make cmake qt6-base-dev qt6-multimedia-dev libqt6multimedia6"
+# To build and play (the fonts stand in for Lucida Calligraphy and Times New Roman):
+GAME_PACKAGES="g++ make cmake qt6-base-dev qt6-multimedia-dev libqt6multimedia6 fonts-urw-base35 fonts-liberation2"
 # To run the tests as well: a private sound server and its recorder.
 TEST_PACKAGES="pulseaudio pulseaudio-utils"

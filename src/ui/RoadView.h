@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <map>
+
+struct Control;
+struct MainControls;
+
+// picRoad: paints the road and every control inside it from the game's control
+// model, and takes the player's keys. Twips become logical pixels here and only
+// here (15 twips to a pixel); Qt scales logical pixels to the screen.
+class RoadView final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr double twipsPerPixel = 15.0;
+    static constexpr int border = 2; // pixels of the sunken frame on each side
+
+    explicit RoadView(const MainControls& controls, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+
+signals:
+    // A key went down: its virtual-key code and shift state.
+    void keyDown(int keyCode, int shift);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void PaintControl(QPainter& painter, const Control& control) const;
+
+    const MainControls& mControls;
+    std::map<const Control*, QPixmap> mPictures;
+};

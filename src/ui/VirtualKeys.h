@@ -1,0 +1,15 @@
+#pragma once
+
+#include <Qt>
+
+// The platform-neutral key codes the game speaks (the old virtual-key codes),
+// made from Qt's key events.
+namespace VirtualKeys {
+
+// The code for a Qt key; 0 for keys that have none.
+int FromQtKey(int qtKey);
+
+// Bit 0 Shift, bit 1 Ctrl, bit 2 Alt.
+int ShiftState(Qt::KeyboardModifiers modifiers);
+
+} // namespace VirtualKeys

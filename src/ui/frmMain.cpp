@@ -1,0 +1,150 @@
+#include "ui/frmMain.h"
+
+#include "game/SoundPlayer.h"
+#include "ui/RoadView.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+
+// The client area below the menu bar, in twips.
+constexpr double clientWidth = 3540;
+constexpr double clientHeight = 6795;
+
+int Pixels(double twips)
+{
+    return int(twips / RoadView::twipsPerPixel + 0.5);
+}
+
+QRect PixelRect(const Control& control)
+{
+    return {Pixels(control.Left), Pixels(control.Top), Pixels(control.Width),
+            Pixels(control.Height)};
+}
+
+} // namespace
+
+frmMain::frmMain(Services services, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      mServices(std::move(services)),
+      mSoundChoice(mServices.store, mServices.sound),
+      mGame(mControls, mSoundChoice,
+            Game::Outside{mServices.store, mServices.sound, mServices.random, mServices.clock,
+                          mServices.dialogs, *this},
+            QLocale().decimalPoint().toStdString(), mServices.programFolder)
+{
+    setWindowTitle(QStringLiteral("Vandrel!"));
+    setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(Pixels(clientWidth), Pixels(clientHeight));
+    mRoad = new RoadView(mControls, client);
+    mRoad->setGeometry(PixelRect(*mControls.picRoad));
+    mSpeedLabel = AddStatusLabel(client, *mControls.lblSpeed);
+    mTimeLabel = AddStatusLabel(client, *mControls.lblTime);
+    mDistLabel = AddStatusLabel(client, *mControls.lblDist);
+    setCentralWidget(client);
+    BuildMenus();
+    setFixedSize(sizeHint());
+
+    mTimer1.setTimerType(Qt::PreciseTimer);
+    connect(&mTimer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
+    connect(mRoad, &RoadView::keyDown, this, &frmMain::picRoad_KeyDown);
+
+    mGame.GameStart();
+    Sync();
+    mRoad->setFocus();
+}
+
+frmMain::~frmMain() = default;
+
+QLabel* frmMain::AddStatusLabel(QWidget* parent, const Control& control)
+{
+    auto* label = new QLabel(parent);
+    label->setGeometry(PixelRect(control));
+    return label;
+}
+
+void frmMain::BuildMenus()
+{
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    game->setObjectName(QStringLiteral("mnuGame"));
+    const auto addItem = [](QMenu* menu, const QString& caption, const char* name) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    addItem(game, tr("&New Game"), "mnuNewGame");
+    addItem(game, tr("Set &Speed"), "mnuSetSpeed");
+    addItem(game, tr("Set &Time"), "mnuSetTime");
+    addItem(game, tr("&Sound..."), "mnuSound");
+    addItem(game, tr("E&xit"), "mnuExit");
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelpMenu"));
+    addItem(help, tr("&Help"), "mnuHelp");
+    help->addSeparator()->setObjectName(QStringLiteral("mnuSeperator"));
+    addItem(help, tr("&About"), "mnuAbout");
+}
+
+void frmMain::Timer1_Timer()
+{
+    mGame.Tick();
+    Sync();
+}
+
+void frmMain::picRoad_KeyDown(int keyCode, int shift)
+{
+    mGame.KeyDown(keyCode, shift);
+    Sync();
+}
+
+void frmMain::ShowCaption(QLabel* label, const Control& control)
+{
+    const QString text = QString::fromStdString(control.Caption);
+    if (label->text() == text)
+        return;
+    label->setText(text);
+    // Fonts differ from system to system: a text never gets cut off.
+    label->resize(std::max(Pixels(control.Width), label->sizeHint().width()), label->height());
+}
+
+void frmMain::Sync()
+{
+    ShowCaption(mSpeedLabel, *mControls.lblSpeed);
+    ShowCaption(mTimeLabel, *mControls.lblTime);
+    ShowCaption(mDistLabel, *mControls.lblDist);
+    mTimer1.setInterval(mControls.Timer1.Interval);
+    if (mControls.Timer1.Enabled && !mTimer1.isActive())
+        mTimer1.start();
+    else if (!mControls.Timer1.Enabled && mTimer1.isActive())
+        mTimer1.stop();
+    mRoad->update();
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!mCentred && screen()) {
+        mCentred = true;
+        move(screen()->availableGeometry().center() - rect().center());
+    }
+}
+
+void frmMain::Unload()
+{
+    close();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    mTimer1.stop();
+    mServices.sound.StopSound();
+    event->accept();
+}

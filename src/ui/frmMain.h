@@ -1,0 +1,64 @@
+#pragma once
+
+#include "game/Game.h"
+#include "game/GameWindow.h"
+#include "game/MainControls.h"
+#include "game/SoundChoice.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+class QLabel;
+class RoadView;
+
+// The game's window: the road, the three status labels and the menus. It turns
+// Timer1 and the player's keys into calls on the game and shows the control model
+// after each of them. Creating it runs the game start, so the first picture shown
+// is the new game's.
+class frmMain final : public QMainWindow, private GameWindow
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        SettingsStore& store;
+        SoundPlayer& sound;
+        RandomSource& random;
+        const Clock& clock;
+        Dialogs& dialogs;
+        std::string programFolder;
+    };
+
+    explicit frmMain(Services services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    const MainControls& Controls() const { return mControls; }
+    Game& GameState() { return mGame; }
+    RoadView* Road() const { return mRoad; }
+    const QTimer& Timer1() const { return mTimer1; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Unload() override;
+    void BuildMenus();
+    QLabel* AddStatusLabel(QWidget* parent, const Control& control);
+    void Timer1_Timer();
+    void picRoad_KeyDown(int keyCode, int shift);
+    void ShowCaption(QLabel* label, const Control& control);
+    void Sync();
+
+    Services mServices;
+    MainControls mControls;
+    SoundChoice mSoundChoice;
+    Game mGame;
+    QTimer mTimer1;
+    RoadView* mRoad = nullptr;
+    QLabel* mSpeedLabel = nullptr;
+    QLabel* mTimeLabel = nullptr;
+    QLabel* mDistLabel = nullptr;
+    bool mCentred = false;
+};

@@ -1,0 +1,153 @@
+#include "GameFakes.h"
+
+#include <QtTest>
+
+namespace {
+
+struct Choice
+{
+    Choice() : choice(store, sound) {}
+    MemorySettingsStore store;
+    RecordingSoundPlayer sound;
+    SoundChoice choice;
+};
+
+} // namespace
+
+class TestSoundChoice : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadingReadsTheStoredChoice_data();
+    void loadingReadsTheStoredChoice();
+    void loadingHappensOncePerRun();
+    void pathBoxStaysEnabledAfterMusicWasClicked();
+    void okStoresAndPlays_data();
+    void okStoresAndPlays();
+    void cancelGoesBackToTheStore();
+};
+
+void TestSoundChoice::loadingReadsTheStoredChoice_data()
+{
+    QTest::addColumn<QString>("stored"); // "<none>" for a missing key
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("pathEnabled");
+    QTest::addColumn<QString>("storedAfter");
+
+    QTest::newRow("first run") << "<none>" << 1 << false << "1";
+    QTest::newRow("empty is rewritten") << "" << 1 << false << "1";
+    QTest::newRow("music") << "0" << 0 << true << "0";
+    QTest::newRow("effects") << "1" << 1 << false << "1";
+    QTest::newRow("silence") << "2" << 2 << false << "2";
+    QTest::newRow("blanks around") << " 2 " << 2 << false << " 2 ";
+    QTest::newRow("1.5 rounds to 2") << "1.5" << 2 << false << "1.5";
+    QTest::newRow("0.5 rounds to 0") << "0.5" << 0 << true << "0.5";
+    QTest::newRow("3 is no option") << "3" << 1 << false << "3";
+    QTest::newRow("-1 is no option") << "-1" << 1 << false << "-1";
+    QTest::newRow("not wholly a number") << "2abc" << 1 << false << "2abc";
+    QTest::newRow("letters") << "loud" << 1 << false << "loud";
+    QTest::newRow("huge") << "1e999" << 1 << false << "1e999";
+}
+
+void TestSoundChoice::loadingReadsTheStoredChoice()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, mode);
+    QFETCH(bool, pathEnabled);
+    QFETCH(QString, storedAfter);
+
+    Choice c;
+    if (stored != "<none>")
+        c.store.Set("Sound", stored.toStdString());
+    c.store.Set("MusicPath", "/music/drive.wav");
+    c.choice.Load();
+
+    QCOMPARE(c.choice.Mode(), mode);
+    QCOMPARE(c.choice.MusicTextEnabled(), pathEnabled);
+    QCOMPARE(c.choice.MusicText(), std::string("/music/drive.wav"));
+    QCOMPARE(QString::fromStdString(c.store.GetSetting("Vandrel", "Initial", "Sound")), storedAfter);
+    QVERIFY(c.sound.calls.empty());
+}
+
+void TestSoundChoice::loadingHappensOncePerRun()
+{
+    Choice c;
+    c.choice.Load();
+    c.store.Set("Sound", "2");
+    c.choice.Load();
+    QCOMPARE(c.choice.Mode(), 1);
+    QCOMPARE(c.store.writes, std::vector<std::string>{"Sound=1"});
+}
+
+void TestSoundChoice::pathBoxStaysEnabledAfterMusicWasClicked()
+{
+    Choice c;
+    c.choice.Load();
+    QVERIFY(!c.choice.MusicTextEnabled());
+    c.choice.Click(0);
+    c.choice.Click(2);
+    QVERIFY(c.choice.MusicTextEnabled());
+    c.choice.OK();
+    QVERIFY(c.choice.MusicTextEnabled()); // OK does not run the loading step
+    c.choice.Cancel();
+    QVERIFY(!c.choice.MusicTextEnabled());
+}
+
+void TestSoundChoice::okStoresAndPlays_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("writes");
+    QTest::addColumn<QStringList>("calls");
+
+    QTest::newRow("music") << 0 << QStringList{"Sound=0", "MusicPath=/new.wav"}
+                           << QStringList{"music:/new.wav"};
+    QTest::newRow("effects") << 1 << QStringList{"Sound=1"} << QStringList{"stop"};
+    QTest::newRow("silence") << 2 << QStringList{"Sound=2"} << QStringList{"stop"};
+}
+
+void TestSoundChoice::okStoresAndPlays()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, writes);
+    QFETCH(QStringList, calls);
+
+    Choice c;
+    c.store.Set("Sound", "1");
+    c.store.Set("MusicPath", "/old.wav");
+    c.choice.Load();
+    c.choice.Click(mode);
+    c.choice.SetMusicText("/new.wav");
+    c.choice.OK();
+    c.choice.OK(); // twice: the music starts again each time
+
+    QStringList made;
+    for (const auto& write : c.store.writes)
+        made << QString::fromStdString(write);
+    QCOMPARE(made, writes + writes);
+    made.clear();
+    for (const auto& call : c.sound.calls)
+        made << QString::fromStdString(call);
+    QCOMPARE(made, calls + calls);
+    QCOMPARE(c.store.GetSetting("Vandrel", "Initial", "MusicPath"),
+             std::string(mode == 0 ? "/new.wav" : "/old.wav"));
+}
+
+void TestSoundChoice::cancelGoesBackToTheStore()
+{
+    Choice c;
+    c.store.Set("Sound", "2");
+    c.store.Set("MusicPath", "/old.wav");
+    c.choice.Load();
+    c.choice.Click(0);
+    c.choice.SetMusicText("/typed.wav");
+    c.choice.Cancel();
+
+    QCOMPARE(c.choice.Mode(), 2);
+    QCOMPARE(c.choice.MusicText(), std::string("/old.wav"));
+    QVERIFY(c.store.writes.empty());
+    QVERIFY(c.sound.calls.empty());
+}
+
+QTEST_APPLESS_MAIN(TestSoundChoice)
+#include "tst_soundchoice.moc"
