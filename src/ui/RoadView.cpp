@@ -87,7 +87,7 @@ void RoadView::PaintControl(QPainter& painter, const Control& control) const
         painter.fillRect(area, QColor(64, 64, 64));
         painter.setFont(PausedFont());
         painter.setPen(QColor(255, 0, 0));
-        painter.drawText(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+        painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine,
                          QString::fromStdString(control.Caption));
     } else if (&control == mControls.lblBonus.get()) {
         painter.fillRect(area, Qt::black);

@@ -1,0 +1,102 @@
+// A million ticks per starting speed with random keys: no fault under the
+// sanitizers, every Top in 16 bits, and the divider marks evenly spaced for as
+// long as the speed allows it.
+
+#include "GameFakes.h"
+#include "game/RandomGenerator.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+constexpr float cycle = 8 * 835.0f;
+
+bool EvenlySpaced(const std::array<std::shared_ptr<Control>, 8>& marks)
+{
+    for (std::size_t i = 0; i < 8; ++i) {
+        const float gap = marks[(i + 1) % 8]->Top - marks[i]->Top;
+        if (gap != 835.0f && gap != 835.0f - cycle)
+            return false;
+    }
+    return true;
+}
+
+bool InSixteenBits(float top)
+{
+    return top >= -32768.0f && top <= 32767.0f;
+}
+
+} // namespace
+
+class TestSoak : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void millionTicksWithRandomKeys_data();
+    void millionTicksWithRandomKeys();
+};
+
+void TestSoak::millionTicksWithRandomKeys_data()
+{
+    QTest::addColumn<QString>("speed");
+    QTest::newRow("0 km/h") << "0";
+    QTest::newRow("37 km/h") << "37";
+    QTest::newRow("100 km/h") << "100";
+    QTest::newRow("300 km/h") << "300";
+    QTest::newRow("16383 km/h") << "16383";
+}
+
+void TestSoak::millionTicksWithRandomKeys()
+{
+    QFETCH(QString, speed);
+
+    MemorySettingsStore store;
+    store.Set("Speed", speed.toStdString());
+    store.Set("Time", "120");
+    RecordingSoundPlayer sound;
+    RandomGenerator random;
+    FixedClock clock;
+    ScriptedDialogs dialogs; // answers Yes: every game over starts a new game
+    CountingWindow window;
+    MainControls controls;
+    SoundChoice choice(store, sound);
+    Game game(controls, choice, Game::Outside{store, sound, random, clock, dialogs, window}, ".",
+              "/opt/vandrel");
+    game.GameStart();
+
+    std::mt19937 keys(20261206);
+    const int codes[] = {Game::vkLeft, Game::vkRight, Game::vkUp, Game::vkDown,
+                         Game::vkPause, Game::vkF1, 65};
+    bool spacingKept = true; // until the speed passes 417 km/h in a game
+    std::size_t games = 0;
+    for (int tick = 0; tick < 1'000'000; ++tick) {
+        if (keys() % 20 == 0)
+            game.KeyDown(codes[keys() % 7], int(keys() % 8));
+        if (!controls.Timer1.Enabled && keys() % 4 == 0)
+            game.KeyDown(65, 0);
+        game.Tick();
+
+        if (dialogs.boxes.size() != games) { // a new game has started
+            games = dialogs.boxes.size();
+            spacingKept = true;
+        }
+        if (game.Step() > 835)
+            spacingKept = false;
+        if (spacingKept && !(EvenlySpaced(controls.shpDiv1) && EvenlySpaced(controls.shpDiv2)))
+            QFAIL(qPrintable(QStringLiteral("divider spacing lost at tick %1").arg(tick)));
+        for (const auto& racer : controls.imgRacers)
+            QVERIFY(InSixteenBits(racer->Top));
+        QVERIFY(InSixteenBits(controls.lblBonus->Top));
+        for (const auto& mark : controls.shpDiv1)
+            QVERIFY(std::isfinite(mark->Top));
+    }
+    QCOMPARE(window.unloads, 0);
+    qInfo("%zu game-over boxes", dialogs.boxes.size());
+}
+
+QTEST_APPLESS_MAIN(TestSoak)
+#include "tst_soak.moc"
