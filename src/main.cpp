@@ -5,18 +5,32 @@
 #include "platform/WavePlayer.h"
 #include "ui/QtDialogs.h"
 #include "ui/frmMain.h"
+#include "ui/frmSplash.h"
 
 #include <QApplication>
 
+#include <memory>
+
+// Shows the splash window and runs the event loop until the last window closes.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vandrel"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
+
     QtSettingsStore store;
     WavePlayer sound;
     RandomGenerator random;
     SystemClock clock;
     QtDialogs dialogs;
-    frmMain window({store, sound, random, clock, dialogs, ProgramFolder()});
-    window.show();
+    std::unique_ptr<frmMain> window;
+
+    frmSplash splash([&] {
+        if (!window)
+            window = std::make_unique<frmMain>(
+                frmMain::Services{store, sound, random, clock, dialogs, ProgramFolder()});
+        window->show();
+    });
+    splash.show();
     return app.exec();
 }

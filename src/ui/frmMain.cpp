@@ -1,8 +1,11 @@
 #include "ui/frmMain.h"
 
 #include "game/SoundPlayer.h"
+#include "ui/HelpWindow.h"
 #include "ui/RoadView.h"
+#include "ui/frmSound.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
@@ -37,7 +40,8 @@ frmMain::frmMain(Services services, QWidget* parent)
       mGame(mControls, mSoundChoice,
             Game::Outside{mServices.store, mServices.sound, mServices.random, mServices.clock,
                           mServices.dialogs, *this},
-            QLocale().decimalPoint().toStdString(), mServices.programFolder)
+            QLocale().decimalPoint().toStdString(), mServices.programFolder),
+      mMenus(mGame, mServices.store, mServices.dialogs)
 {
     setWindowTitle(QStringLiteral("Vandrel!"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
@@ -75,22 +79,57 @@ void frmMain::BuildMenus()
 {
     QMenu* game = menuBar()->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("mnuGame"));
-    const auto addItem = [](QMenu* menu, const QString& caption, const char* name) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
-    };
-    addItem(game, tr("&New Game"), "mnuNewGame");
-    addItem(game, tr("Set &Speed"), "mnuSetSpeed");
-    addItem(game, tr("Set &Time"), "mnuSetTime");
-    addItem(game, tr("&Sound..."), "mnuSound");
-    addItem(game, tr("E&xit"), "mnuExit");
-
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelpMenu"));
-    addItem(help, tr("&Help"), "mnuHelp");
+    // Opening either menu, with the mouse or with Alt and its letter, pauses.
+    for (QMenu* menu : {game, help})
+        connect(menu, &QMenu::aboutToShow, this, [this] { Command(&MenuCommands::mnuMenu_Click); });
+
+    const auto addItem = [this](QMenu* menu, const QString& caption, const char* name,
+                                auto handler) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    addItem(game, tr("&New Game"), "mnuNewGame", [this] { Command(&MenuCommands::mnuNewGame_Click); });
+    addItem(game, tr("Set &Speed"), "mnuSetSpeed", [this] { Command(&MenuCommands::mnuSetSpeed_Click); });
+    addItem(game, tr("Set &Time"), "mnuSetTime", [this] { Command(&MenuCommands::mnuSetTime_Click); });
+    addItem(game, tr("&Sound..."), "mnuSound", [this] { mnuSound_Click(); });
+    // Exit ends the program at once, without the closing steps.
+    addItem(game, tr("E&xit"), "mnuExit", [] { QCoreApplication::exit(0); });
+    addItem(help, tr("&Help"), "mnuHelp", [this] { mnuHelp_Click(); });
     help->addSeparator()->setObjectName(QStringLiteral("mnuSeperator"));
-    addItem(help, tr("&About"), "mnuAbout");
+    addItem(help, tr("&About"), "mnuAbout", [this] { Command(&MenuCommands::mnuAbout_Click); });
+}
+
+void frmMain::Command(void (MenuCommands::*command)())
+{
+    (mMenus.*command)();
+    Sync();
+}
+
+void frmMain::mnuSound_Click()
+{
+    if (!mSoundDialog) {
+        mSoundDialog = std::make_unique<frmSound>(mSoundChoice, this);
+        connect(mSoundDialog.get(), &frmSound::helpRequested, this, &frmMain::ShowHelp);
+    }
+    mSoundDialog->show();
+    hide();
+}
+
+void frmMain::mnuHelp_Click()
+{
+    // Stands in for a pressed F1: delivered to the road like a real one, it pauses
+    // the game and opens the help.
+    QCoreApplication::postEvent(mRoad, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+}
+
+void frmMain::ShowHelp()
+{
+    if (!mHelp)
+        mHelp = std::make_unique<HelpWindow>();
+    mHelp->ShowHelp();
 }
 
 void frmMain::Timer1_Timer()
@@ -103,6 +142,8 @@ void frmMain::picRoad_KeyDown(int keyCode, int shift)
 {
     mGame.KeyDown(keyCode, shift);
     Sync();
+    if (keyCode == Game::vkF1)
+        ShowHelp();
 }
 
 void frmMain::ShowCaption(QLabel* label, const Control& control)
@@ -128,9 +169,19 @@ void frmMain::Sync()
     mRoad->update();
 }
 
+void frmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        mGame.PauseIt();
+        Sync();
+    }
+}
+
 void frmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    mRoad->setFocus();
     if (!mCentred && screen()) {
         mCentred = true;
         move(screen()->availableGeometry().center() - rect().center());
@@ -146,5 +197,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     mTimer1.stop();
     mServices.sound.StopSound();
+    mSoundDialog.reset();
+    mHelp.reset();
     event->accept();
 }

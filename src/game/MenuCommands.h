@@ -1,0 +1,40 @@
+#pragma once
+
+#include "game/InitialSettings.h"
+
+#include <string>
+
+class Dialogs;
+class Game;
+class SettingsStore;
+
+// What the main window's menu commands do to the game: pausing when a menu opens,
+// New Game, Set Speed, Set Time and About. The window itself handles the commands
+// that are about windows (Sound..., Help, Exit).
+//
+// Unlike the bare rules, Cancel (an empty answer) always closes the Set Speed and
+// Set Time boxes, even when the stored value is out of range, so the player can
+// never be held in a loop of boxes; and a time that is not finite is refused like
+// any other out-of-range answer, since its text would read back as 0.
+class MenuCommands
+{
+public:
+    static constexpr const char* aboutAuthor = "the Vandrel developers";
+    static constexpr const char* aboutContact = "vandrel@example.org";
+
+    MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs);
+
+    void mnuMenu_Click();       // either top-level menu opened
+    void mnuNewGame_Click();
+    void mnuSetSpeed_Click();
+    void mnuSetTime_Click();
+    void mnuAbout_Click();
+
+private:
+    void Resume();
+    void Restart(std::string_view key, const std::string& value);
+
+    Game& mGame;
+    InitialSettings mSettings;
+    Dialogs& mDialogs;
+};

@@ -1,0 +1,114 @@
+#include "ui/frmSound.h"
+
+#include "game/SoundChoice.h"
+#include "ui/RoadView.h"
+
+#include <QButtonGroup>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace {
+
+QRect Pixels(int left, int top, int width, int height)
+{
+    const auto px = [](int twips) { return int(twips / RoadView::twipsPerPixel + 0.5); };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+} // namespace
+
+frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowCloseButtonHint),
+      mChoice(choice),
+      mMainWindow(mainWindow)
+{
+    setWindowTitle(QStringLiteral("Sound Options"));
+    setFixedSize(Pixels(0, 0, 3825, 2160).size());
+
+    mOptions = new QButtonGroup(this);
+    const int optionTops[] = {120, 840, 1200};
+    QRadioButton* options[3];
+    for (int i = 0; i < 3; ++i) {
+        options[i] = new QRadioButton(QString::fromLatin1(SoundChoice::captions[std::size_t(i)]), this);
+        options[i]->setObjectName(QStringLiteral("optSound%1").arg(i));
+        options[i]->setGeometry(Pixels(120, optionTops[i], 1695, 255));
+        // Fonts differ from system to system: a caption never gets cut off.
+        options[i]->resize(std::max(options[i]->width(), options[i]->sizeHint().width()),
+                           options[i]->height());
+        mOptions->addButton(options[i], i);
+    }
+    mMusic = new QLineEdit(this);
+    mMusic->setObjectName(QStringLiteral("txtMusic"));
+    mMusic->setGeometry(Pixels(360, 480, 3375, 285));
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(Pixels(600, 1560, 1215, 495));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    cancel->setGeometry(Pixels(1920, 1560, 1215, 495));
+
+    // The designed tab order: the path box first, then the options from the bottom up.
+    setTabOrder(mMusic, options[2]);
+    setTabOrder(options[2], options[1]);
+    setTabOrder(options[1], options[0]);
+    setTabOrder(options[0], ok);
+    setTabOrder(ok, cancel);
+
+    connect(mOptions, &QButtonGroup::idClicked, this, [this](int index) {
+        mChoice.Click(index);
+        ShowChoice();
+    });
+    connect(mMusic, &QLineEdit::textEdited, this,
+            [this](const QString& text) { mChoice.SetMusicText(text.toStdString()); });
+    connect(ok, &QPushButton::clicked, this, &frmSound::accept);
+    connect(cancel, &QPushButton::clicked, this, &frmSound::reject);
+}
+
+void frmSound::ShowChoice()
+{
+    if (QAbstractButton* chosen = mOptions->button(mChoice.Mode()))
+        chosen->setChecked(true);
+    mMusic->setText(QString::fromStdString(mChoice.MusicText()));
+    mMusic->setEnabled(mChoice.MusicTextEnabled());
+}
+
+void frmSound::showEvent(QShowEvent* event)
+{
+    ShowChoice();
+    if (screen())
+        move(screen()->availableGeometry().center() - rect().center());
+    QDialog::showEvent(event);
+}
+
+void frmSound::accept()
+{
+    mChoice.OK();
+    BackToTheGame();
+}
+
+void frmSound::reject()
+{
+    mChoice.Cancel();
+    ShowChoice();
+    BackToTheGame();
+}
+
+void frmSound::BackToTheGame()
+{
+    hide();
+    mMainWindow->show();
+}
+
+void frmSound::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        emit helpRequested();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSplashScreen>
+#include <QTimer>
+
+#include <functional>
+
+// The start-up window: a borderless picture, centred, that opens the main window
+// after two seconds and then closes itself. Nothing of the game exists while it
+// is up.
+class frmSplash final : public QSplashScreen
+{
+    Q_OBJECT
+
+public:
+    // showMain creates (the first time) and shows the main window.
+    explicit frmSplash(std::function<void()> showMain);
+
+    // The 407 x 310 picture: the program's name and version over a car.
+    static QPixmap Picture();
+
+private:
+    void tmrSplash_Timer();
+
+    std::function<void()> mShowMain;
+    QTimer mTimer;
+};
