@@ -16,6 +16,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vandrel"));
+    QApplication::setApplicationVersion(QStringLiteral(VANDREL_VERSION));
+    // The Wayland app id, so the desktop matches the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vandrel.Vandrel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
 
     QtSettingsStore store;

@@ -1,7 +1,7 @@
 #!/bin/bash
-# Plays the real program end to end: a private X server, the private sound server
-# of with-sound-server.sh (which runs this script) and a settings folder of its own.
-# Usage: e2e.sh PATH-TO-vandrel
+# Plays the real program end to end, on the private X server of with-x-server.sh
+# and the private sound server of with-sound-server.sh, with a settings folder of
+# its own. Usage: with-sound-server.sh with-x-server.sh e2e.sh PATH-TO-vandrel
 set -euo pipefail
 program=$1
 work=$(mktemp -d "${TMPDIR:-/tmp}/vandrel-e2e.XXXXXX")
@@ -15,30 +15,10 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 step() { echo "-- $*"; }
 
-# A display of our own.
-for n in $(seq 90 120); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
-
 export XDG_CONFIG_HOME="$work/config"
 export QT_QPA_PLATFORM=xcb
 
-# Waits up to 15 s for a window with this exact name; prints its id.
-wait_window() {
-    for _ in $(seq 150); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-# The visible top-level windows of 407 x 310: the splash.
-splash_up() { xwininfo -root -children | grep -q ' 407x310+'; }
+. "$(dirname "$0")/x-helpers.sh"
 # Focus a window (there is no window manager to do it) and type keys into it.
 keys_to() { local id; id=$(wait_window "$1") || fail "no window '$1'"; shift
             xdotool windowfocus --sync "$id"; xdotool key --delay 80 "$@"; }

@@ -2,7 +2,8 @@
 """Draws the game's pictures and makes its bonus sound.
 
 Writes into assets/: the five car pictures and the window icon as 32 x 32,
-16-colour .ico files, and TimeBonus.wav, a short chime in 16-bit PCM.
+16-colour .ico files, the window icon as PNG files for the desktop's icon theme
+(icons/SIZE/vandrel.png), and TimeBonus.wav, a short chime in 16-bit PCM.
 Run it again after changing a drawing; its output is committed.
 """
 
@@ -10,6 +11,7 @@ import math
 import os
 import struct
 import wave
+import zlib
 
 ASSETS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "assets")
 
@@ -136,6 +138,32 @@ def write_ico(path, pixels):
         out.write(data)
 
 
+def write_png(path, pixels, size):
+    """The 32 x 32 picture scaled to size x size without smoothing, as RGBA PNG."""
+    rows = []
+    for y in range(size):
+        row = bytearray([0])  # no filter
+        for x in range(size):
+            p = pixels[y * 32 // size][x * 32 // size]
+            row += bytes(PALETTE[p]) + b"\xff" if p is not None else b"\0\0\0\0"
+        rows.append(bytes(row))
+
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+
+    data = (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(b"".join(rows), 9))
+            + chunk(b"IEND", b""))
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as out:
+        out.write(data)
+
+
+ICON_SIZES = [16, 24, 32, 48, 64, 128, 256]
+
+
 def write_chime(path):
     """Two bell-like notes a fourth apart, rising: a bright, short 'got it'."""
     rate = 22050
@@ -165,7 +193,10 @@ def main():
     os.makedirs(ASSETS, exist_ok=True)
     for name, colours in CARS.items():
         write_ico(os.path.join(ASSETS, name), car_pixels(colours))
-    write_ico(os.path.join(ASSETS, "vandrel.ico"), icon_pixels())
+    icon = icon_pixels()
+    write_ico(os.path.join(ASSETS, "vandrel.ico"), icon)
+    for size in ICON_SIZES:
+        write_png(os.path.join(ASSETS, "icons", str(size), "vandrel.png"), icon, size)
     write_chime(os.path.join(ASSETS, "TimeBonus.wav"))
 
 
