@@ -12,6 +12,14 @@
 
 namespace {
 
+int Pactl(const QStringList& arguments)
+{
+    QProcess pactl;
+    pactl.setStandardOutputFile(QProcess::nullDevice());
+    pactl.start(QStringLiteral("pactl"), arguments);
+    return pactl.waitForFinished(5000) ? pactl.exitCode() : -1;
+}
+
 constexpr int captureRate = 44100;
 constexpr int captureChannels = 2;
 constexpr int windowFrames = captureRate / 100; // 10 ms
@@ -104,7 +112,9 @@ private slots:
     void stopSoundBringsSilence();
     void aNewRequestReplacesWhatPlays_data();
     void aNewRequestReplacesWhatPlays();
+    void musicGoesOnWhenItsFileIsDeleted();
     void requestsReturnAtOnceWithOrWithoutAServer();
+    void playsAgainAfterTheServerIsRestarted();
 
 private:
     std::string Write(const char* name, const WaveBuilder& builder, double seconds);
@@ -281,6 +291,32 @@ void TestSound::aNewRequestReplacesWhatPlays()
     QVERIFY(recorder.Loudest(tail, after) < silent);
 }
 
+void TestSound::musicGoesOnWhenItsFileIsDeleted()
+{
+    WaveBuilder builder;
+    const std::string path = Write("doomed.wav", builder, 0.3);
+    Recorder recorder;
+    QVERIFY(recorder.Start());
+    WavePlayer player;
+    player.PlayMusic(path);
+    recorder.Wait(300);
+    QVERIFY(QFile::remove(QString::fromStdString(path)));
+    const qint64 deleted = recorder.Mark();
+    recorder.Wait(800);
+    QVERIFY(recorder.HeardSeconds(deleted, recorder.Mark()) > 0.7);
+
+    // The next request plays, and one for the deleted file is silent.
+    const std::string effect = Write("next.wav", builder, 0.2);
+    player.PlayEffect(effect);
+    const qint64 next = recorder.Mark();
+    recorder.Wait(600);
+    QVERIFY(std::abs(recorder.HeardSeconds(next, recorder.Mark()) - 0.2) <= 0.08);
+    player.PlayMusic(path);
+    const qint64 gone = recorder.Mark();
+    recorder.Wait(400);
+    QVERIFY(recorder.Loudest(gone + captureRate / 10, recorder.Mark()) < silent);
+}
+
 // Also run with PULSE_SERVER naming no server at all (see CMakeLists.txt): the game
 // must then go on silently.
 void TestSound::requestsReturnAtOnceWithOrWithoutAServer()
@@ -299,6 +335,54 @@ void TestSound::requestsReturnAtOnceWithOrWithoutAServer()
     }
     // A hang guard, not a performance figure: a blocked call would take far longer.
     QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+}
+
+// Last, since it replaces the sound server that with-sound-server.sh started.
+void TestSound::playsAgainAfterTheServerIsRestarted()
+{
+    const QString dir = qEnvironmentVariable("VANDREL_SOUND_SERVER_DIR");
+    QVERIFY2(!dir.isEmpty(), "run through with-sound-server.sh");
+    WaveBuilder builder;
+    const std::string music = Write("music.wav", builder, 0.5);
+
+    WavePlayer player;
+    player.PlayMusic(music);
+    QTest::qWait(300);
+    QCOMPARE(Pactl({QStringLiteral("exit")}), 0);
+    QTest::qWait(500); // the program goes on without a server
+    player.PlayEffect(music);
+    QTest::qWait(200);
+
+    QProcess server;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), dir);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir + QStringLiteral("/run"));
+    server.setProcessEnvironment(env);
+    server.start(QStringLiteral("pulseaudio"),
+                 {QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                  QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disable-shm=yes"),
+                  QStringLiteral("--load=module-null-sink sink_name=testsink"),
+                  QStringLiteral("--load=module-native-protocol-unix socket=") + dir
+                      + QStringLiteral("/native auth-anonymous=1")});
+    QVERIFY(server.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(Pactl({QStringLiteral("info")}) == 0, 10000);
+    Pactl({QStringLiteral("set-default-sink"), QStringLiteral("testsink")});
+
+    // Qt reconnects to the server a few seconds after losing it; from then on the
+    // next request plays.
+    Recorder recorder;
+    QVERIFY(recorder.Start());
+    bool heardAgain = false;
+    for (int attempt = 0; attempt < 20 && !heardAgain; ++attempt) {
+        const qint64 before = recorder.Mark();
+        player.PlayMusic(music);
+        recorder.Wait(500);
+        heardAgain = recorder.HeardSeconds(before, recorder.Mark()) > 0.2;
+    }
+    QVERIFY2(heardAgain, "nothing heard from the restarted server within 10 s");
+    player.StopSound();
+    server.terminate();
+    server.waitForFinished(3000);
 }
 
 QTEST_GUILESS_MAIN(TestSound)

@@ -16,6 +16,8 @@ cleanup() { kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || tr
 trap cleanup EXIT INT TERM
 
 export PULSE_SERVER="unix:$base/native"
+# Tests that stop and restart the server find its folder here.
+export VANDREL_SOUND_SERVER_DIR="$base"
 tries=0
 until pactl info >/dev/null 2>&1; do
     tries=$((tries + 1))

@@ -44,6 +44,7 @@ public:
     const QTimer& Timer1() const { return mTimer1; }
     frmSound* SoundDialog() const { return mSoundDialog.get(); }
     HelpWindow* Help() const { return mHelp.get(); }
+    int SoundMode() const { return mSoundChoice.Mode(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

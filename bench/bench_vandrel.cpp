@@ -1,0 +1,180 @@
+// Measures the game in one process: the cost of a tick and of painting the
+// window, the time from a key to the picture that shows it, and how game time
+// keeps to wall time. Prints one line per figure; tools/bench runs it.
+//   bench_vandrel [--quick]   (--quick skips the 30-second game)
+
+#include "GameFakes.h"
+#include "game/RandomGenerator.h"
+#include "ui/RoadView.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0.0 : values[values.size() / 2];
+}
+
+double Micro(Clock::duration d)
+{
+    return std::chrono::duration<double, std::micro>(d).count();
+}
+
+void Report(const char* name, double value, const char* unit, const char* against, double ratio)
+{
+    std::printf("%-34s %12.3f %-4s  %s %.6g\n", name, value, unit, against, ratio);
+    std::fflush(stdout);
+}
+
+// The tick alone, on the real generator, with game overs answered Yes.
+void TickCost()
+{
+    GameHarness h;
+    h.store.Set("Time", "1e9");
+    RandomGenerator random;
+    Game game(h.controls, h.choice,
+              Game::Outside{h.store, h.sound, random, h.clock, h.dialogs, h.window}, ".", "");
+    game.GameStart();
+    constexpr int batches = 10000, perBatch = 10; // 100,000 ticks
+    std::vector<double> samples;
+    samples.reserve(batches);
+    for (int b = 0; b < batches; ++b) {
+        const auto start = Clock::now();
+        for (int t = 0; t < perBatch; ++t)
+            game.Tick();
+        samples.push_back(Micro(Clock::now() - start) / perBatch);
+    }
+    const double median = Median(samples);
+    Report("tick, median", median, "us", "share of the 50 ms budget:", median / 50000.0);
+}
+
+struct LiveWindow
+{
+    explicit LiveWindow(const char* time = "1e9", const char* speed = "100")
+    {
+        store.Set("Time", time);
+        store.Set("Speed", speed);
+        form = std::make_unique<frmMain>(
+            frmMain::Services{store, sound, random, clock, dialogs, ""});
+        form->show();
+    }
+    MemorySettingsStore store;
+    RecordingSoundPlayer sound;
+    RandomGenerator random;
+    FixedClock clock;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<frmMain> form;
+};
+
+void PaintCost()
+{
+    LiveWindow w;
+    for (const double scale : {1.0, 2.0}) {
+        QImage image(w.form->size() * scale, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(scale);
+        std::vector<double> samples;
+        for (int i = 0; i < 500; ++i) {
+            const auto start = Clock::now();
+            w.form->render(&image);
+            samples.push_back(Micro(Clock::now() - start));
+        }
+        const double median = Median(samples) / 1000.0;
+        Report(scale == 1.0 ? "paint window at scale 1, median" : "paint window at scale 2, median",
+               median, "ms", "share of a 16.7 ms frame:", median / 16.7);
+    }
+}
+
+// Counts the road's paints so that a key can be timed to the picture showing it.
+class PaintWatch : public QObject
+{
+public:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(object, event);
+    }
+    int paints = 0;
+};
+
+void KeyToScreen()
+{
+    LiveWindow w;
+    QApplication::processEvents();
+    PaintWatch watch;
+    w.form->Road()->installEventFilter(&watch);
+    std::vector<double> samples;
+    int turns = 0, worstTurns = 0; // processEvents calls until the paint
+    for (int i = 0; i < 200; ++i) {
+        const int key = i % 2 ? Qt::Key_Right : Qt::Key_Left;
+        const int before = watch.paints;
+        const auto start = Clock::now();
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(w.form->Road(), &press);
+        for (turns = 0; watch.paints == before && turns < 100; ++turns)
+            QApplication::processEvents();
+        samples.push_back(Micro(Clock::now() - start) / 1000.0);
+        worstTurns = std::max(worstTurns, turns);
+    }
+    Report("key to repainted road, median", Median(samples), "ms",
+           "event-loop turns at worst:", worstTurns);
+}
+
+// A 30-second game with no input (the traffic stands still at 0 km/h, so nothing
+// crashes): the wall time from its first tick to the time-over box.
+void GameTimeAgainstWallTime(QApplication& app)
+{
+    LiveWindow w("30", "0");
+    std::vector<Clock::time_point> ticks;
+    ticks.reserve(700);
+    QObject::connect(&w.form->Timer1(), &QTimer::timeout, [&ticks] { ticks.push_back(Clock::now()); });
+    Clock::time_point over;
+    w.dialogs.answers = {Dialogs::Answer::Ok, Dialogs::Answer::No};
+    w.dialogs.whileOpen = [&over] {
+        if (over == Clock::time_point())
+            over = Clock::now();
+    };
+    QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
+    app.exec();
+    if (ticks.size() < 2) {
+        std::printf("game time: no ticks\n");
+        return;
+    }
+    const double wall = std::chrono::duration<double>(over - ticks.front()).count();
+    double gap = 0;
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        gap = std::max(gap, Micro(ticks[i] - ticks[i - 1]) / 1000.0);
+    // The first tick comes 50 ms after the start, the box at tick 600: 599 periods.
+    Report("30 s game, first tick to time over", wall, "s", "against 29.95 s:", wall / 29.95);
+    Report("largest gap between ticks", gap, "ms", "over the 50 ms period:", gap / 50.0 - 1.0);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const bool quick = argc > 1 && QByteArray(argv[1]) == "--quick";
+    TickCost();
+    PaintCost();
+    KeyToScreen();
+    if (!quick)
+        GameTimeAgainstWallTime(app);
+    return 0;
+}
