@@ -3,10 +3,8 @@
 // keeps to wall time. Prints one line per figure; tools/bench runs it.
 //   bench_vandrel [--quick]   (--quick skips the 30-second game)
 
-#include "GameFakes.h"
-#include "game/RandomGenerator.h"
+#include "WindowHarness.h"
 #include "ui/RoadView.h"
-#include "ui/frmMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -43,11 +41,9 @@ void Report(const char* name, double value, const char* unit, const char* agains
 // The tick alone, on the real generator, with game overs answered Yes.
 void TickCost()
 {
-    GameHarness h;
+    GameHarness h(".", GameHarness::Draws::Generated);
     h.store.Set("Time", "1e9");
-    RandomGenerator random;
-    Game game(h.controls, h.choice,
-              Game::Outside{h.store, h.sound, random, h.clock, h.dialogs, h.window}, ".", "");
+    Game& game = h.game;
     game.GameStart();
     constexpr int batches = 10000, perBatch = 10; // 100,000 ticks
     std::vector<double> samples;
@@ -62,22 +58,13 @@ void TickCost()
     Report("tick, median", median, "us", "share of the 50 ms budget:", median / 50000.0);
 }
 
-struct LiveWindow
+// The real window, its traffic drawn by the program's own generator.
+struct LiveWindow : WindowHarness
 {
-    explicit LiveWindow(const char* time = "1e9", const char* speed = "100")
+    explicit LiveWindow(const std::string& time = "1e9", const std::string& speed = "100")
+        : WindowHarness({{"Time", time}, {"Speed", speed}}, GameHarness::Draws::Generated)
     {
-        store.Set("Time", time);
-        store.Set("Speed", speed);
-        form = std::make_unique<frmMain>(
-            frmMain::Services{store, sound, random, clock, dialogs, ""});
-        form->show();
     }
-    MemorySettingsStore store;
-    RecordingSoundPlayer sound;
-    RandomGenerator random;
-    FixedClock clock;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<frmMain> form;
 };
 
 void PaintCost()

@@ -8,6 +8,7 @@
 #include "game/Game.h"
 #include "game/GameWindow.h"
 #include "game/MainControls.h"
+#include "game/RandomGenerator.h"
 #include "game/RandomSource.h"
 #include "game/SettingsStore.h"
 #include "game/SoundChoice.h"
@@ -132,11 +133,31 @@ public:
     int unloads = 0;
 };
 
-struct GameHarness
+// Everything outside the game that a window provides too, in memory.
+struct FakeServices
 {
-    explicit GameHarness(std::string decimalSeparator = ".")
+    // Scripted: the draws a test puts in random. Generated: the program's own
+    // generator, as in play.
+    enum class Draws { Scripted, Generated };
+
+    RandomSource& Random(Draws draws)
+    {
+        return draws == Draws::Scripted ? static_cast<RandomSource&>(random) : generator;
+    }
+
+    MemorySettingsStore store;
+    RecordingSoundPlayer sound;
+    ScriptedRandom random;
+    RandomGenerator generator;
+    FixedClock clock;
+    ScriptedDialogs dialogs;
+};
+
+struct GameHarness : FakeServices
+{
+    explicit GameHarness(std::string decimalSeparator = ".", Draws draws = Draws::Scripted)
         : choice(store, sound),
-          game(controls, choice, Game::Outside{store, sound, random, clock, dialogs, window},
+          game(controls, choice, Game::Outside{store, sound, Random(draws), clock, dialogs, window},
                std::move(decimalSeparator), "/opt/vandrel")
     {
     }
@@ -149,11 +170,6 @@ struct GameHarness
         game.GameStart();
     }
 
-    MemorySettingsStore store;
-    RecordingSoundPlayer sound;
-    ScriptedRandom random;
-    FixedClock clock;
-    ScriptedDialogs dialogs;
     CountingWindow window;
     MainControls controls;
     SoundChoice choice;

@@ -40,6 +40,22 @@ QByteArrayList OtherLines(const QByteArray& text, const QByteArray& key)
     return lines;
 }
 
+// The main window on the program's own settings store, sound and generator.
+struct RealWindow
+{
+    explicit RealWindow(const QString& programFolder)
+        : form({store, sound, random, clock, dialogs, programFolder.toStdString()})
+    {
+        form.show();
+    }
+    QtSettingsStore store;
+    WavePlayer sound;
+    RandomGenerator random;
+    SystemClock clock;
+    ScriptedDialogs dialogs;
+    frmMain form;
+};
+
 } // namespace
 
 class TestBadSettings : public QObject
@@ -165,13 +181,8 @@ void TestBadSettings::programStartsWithTheDocumentedValues()
     QElapsedTimer timer;
     timer.start();
     {
-        QtSettingsStore store;
-        WavePlayer sound;
-        RandomGenerator random;
-        SystemClock clock;
-        ScriptedDialogs dialogs;
-        frmMain window({store, sound, random, clock, dialogs, mFiles.toStdString()});
-        window.show();
+        RealWindow real(mFiles);
+        frmMain& window = real.form;
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         QCOMPARE(QString::fromStdString(window.Controls().lblSpeed->Caption), speedLabel);
@@ -203,13 +214,8 @@ void TestBadSettings::unwritableSettingsLeaveTheGamePlayable()
     plain.close();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker);
 
-    QtSettingsStore store;
-    WavePlayer sound;
-    RandomGenerator random;
-    SystemClock clock;
-    ScriptedDialogs dialogs;
-    frmMain window({store, sound, random, clock, dialogs, mFiles.toStdString()});
-    window.show();
+    RealWindow real(mFiles);
+    frmMain& window = real.form;
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(window.Controls().lblSpeed->Caption, std::string("100 kmph"));
     QCOMPARE(window.Controls().lblTime->Caption, std::string("30 sec"));

@@ -1,9 +1,8 @@
 // The real main window, offscreen, on in-memory services. Run at scale 1 and, with
 // QT_SCALE_FACTOR=2, at scale 2.
 
-#include "GameFakes.h"
+#include "WindowHarness.h"
 #include "ui/RoadView.h"
-#include "ui/frmMain.h"
 
 #include <QtTest>
 
@@ -15,21 +14,7 @@
 
 namespace {
 
-struct Window
-{
-    Window()
-    {
-        random.draws = {0, 0, 0, 0, 0, 0};
-        form = std::make_unique<frmMain>(
-            frmMain::Services{store, sound, random, clock, dialogs, "/opt/vandrel"});
-    }
-    MemorySettingsStore store;
-    RecordingSoundPlayer sound;
-    ScriptedRandom random;
-    FixedClock clock;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<frmMain> form;
-};
+using Window = WindowHarness;
 
 QStringList Texts(const QList<QLabel*>& labels)
 {
@@ -57,7 +42,6 @@ private slots:
 void TestMainWindow::windowHasTheDesignedFrame()
 {
     Window w;
-    w.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
 
     QCOMPARE(w.form->windowTitle(), QStringLiteral("Vandrel!"));
@@ -117,7 +101,6 @@ void TestMainWindow::menusHaveTheirCaptions()
 void TestMainWindow::playerCarIsDrawnCrispInTheMiddleLane()
 {
     Window w;
-    w.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
 
     const QImage image = w.form->Road()->grab().toImage();
@@ -171,7 +154,6 @@ void TestMainWindow::keysReachTheGame()
     QFETCH(bool, running);
 
     Window w;
-    w.form->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
     QTest::keyClick(w.form->Road(), Qt::Key(key));
 

@@ -1,4 +1,5 @@
 #include "GameFakes.h"
+#include "TextList.h"
 
 #include <QtTest>
 
@@ -202,10 +203,7 @@ void TestGameStart::musicStartsOnlyInMusicMode()
     h.game.GameStart();
     h.game.GameStart(); // the music starts again from the beginning at each start
 
-    QStringList made;
-    for (const auto& call : h.sound.calls)
-        made << QString::fromStdString(call);
-    QCOMPARE(made, calls + calls);
+    QCOMPARE(TextList(h.sound.calls), calls + calls);
 }
 
 void TestGameStart::startLeavesTheRunStateAlone_data()

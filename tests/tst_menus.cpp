@@ -1,4 +1,5 @@
 #include "GameFakes.h"
+#include "TextList.h"
 #include "game/MenuCommands.h"
 
 #include <QtTest>
@@ -15,13 +16,6 @@ struct Menus : GameHarness
     QString Stored(const char* key) const
     {
         return QString::fromStdString(store.GetSetting("Vandrel", "Initial", key));
-    }
-    QStringList Inputs() const
-    {
-        QStringList list;
-        for (const auto& input : dialogs.inputs)
-            list << QString::fromStdString(input);
-        return list;
     }
     MenuCommands menu;
 };
@@ -104,7 +98,7 @@ void TestMenus::setSpeedTakesFiftyToThreeHundred()
     QStringList expected;
     for (int i = 0; i < answers.size(); ++i)
         expected << "Set Speed|Enter the Starting Speed: (between 50 and 300)|100";
-    QCOMPARE(m.Inputs(), expected);
+    QCOMPARE(TextList(m.dialogs.inputs), expected);
     QCOMPARE(m.Stored("Speed"), stored);
     const bool accepted = !answers.last().isEmpty();
     QCOMPARE(m.dialogs.boxes, accepted ? std::vector<std::string>{"New Game|The game will now restart"}
@@ -150,7 +144,7 @@ void TestMenus::setTimeTakesAnyPositiveTime()
     QStringList expected;
     for (int i = 0; i < answers.size(); ++i)
         expected << "Set Time|Enter the time:|" + preset;
-    QCOMPARE(m.Inputs(), expected);
+    QCOMPARE(TextList(m.dialogs.inputs), expected);
     QCOMPARE(m.Stored("Time"), stored);
     if (!answers.last().isEmpty())
         QCOMPARE(m.game.TimeLeft(), stored.toDouble());

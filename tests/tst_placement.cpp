@@ -1,5 +1,4 @@
 #include "GameFakes.h"
-#include "game/RandomGenerator.h"
 
 #include <QtTest>
 
@@ -200,16 +199,8 @@ void TestPlacement::carsSentBackTogetherGetDifferentPlaces()
 {
     // With the real generator and one clock reading for both calls, as when two
     // racers leave the road in the same tick.
-    MemorySettingsStore store;
-    RecordingSoundPlayer sound;
-    RandomGenerator random;
-    FixedClock clock;
-    ScriptedDialogs dialogs;
-    CountingWindow window;
-    MainControls controls;
-    SoundChoice choice(store, sound);
-    Game game(controls, choice, Game::Outside{store, sound, random, clock, dialogs, window}, ".",
-              "");
+    GameHarness h(".", GameHarness::Draws::Generated);
+    Game& game = h.game;
     game.GameStart();
 
     int same = 0;

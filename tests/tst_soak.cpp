@@ -3,7 +3,6 @@
 // long as the speed allows it.
 
 #include "GameFakes.h"
-#include "game/RandomGenerator.h"
 
 #include <QtTest>
 
@@ -69,18 +68,13 @@ void TestSoak::millionTicksWithRandomKeys()
 {
     QFETCH(QString, speed);
 
-    MemorySettingsStore store;
-    store.Set("Speed", speed.toStdString());
-    store.Set("Time", "120");
-    RecordingSoundPlayer sound;
-    RandomGenerator random;
-    FixedClock clock;
-    ScriptedDialogs dialogs; // answers Yes: every game over starts a new game
-    CountingWindow window;
-    MainControls controls;
-    SoundChoice choice(store, sound);
-    Game game(controls, choice, Game::Outside{store, sound, random, clock, dialogs, window}, ".",
-              "/opt/vandrel");
+    // Its dialogs answer Yes: every game over starts a new game.
+    GameHarness h(".", GameHarness::Draws::Generated);
+    h.store.Set("Speed", speed.toStdString());
+    h.store.Set("Time", "120");
+    Game& game = h.game;
+    const MainControls& controls = h.controls;
+    const ScriptedDialogs& dialogs = h.dialogs;
     game.GameStart();
 
     std::mt19937 keys(20261206);
@@ -109,7 +103,7 @@ void TestSoak::millionTicksWithRandomKeys()
         for (const auto& mark : controls.shpDiv1)
             QVERIFY(std::isfinite(mark->Top));
     }
-    QCOMPARE(window.unloads, 0);
+    QCOMPARE(h.window.unloads, 0);
     qInfo("%zu game-over boxes", dialogs.boxes.size());
 }
 

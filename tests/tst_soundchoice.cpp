@@ -1,4 +1,5 @@
 #include "GameFakes.h"
+#include "TextList.h"
 
 #include <QtTest>
 
@@ -121,14 +122,8 @@ void TestSoundChoice::okStoresAndPlays()
     c.choice.OK();
     c.choice.OK(); // twice: the music starts again each time
 
-    QStringList made;
-    for (const auto& write : c.store.writes)
-        made << QString::fromStdString(write);
-    QCOMPARE(made, writes + writes);
-    made.clear();
-    for (const auto& call : c.sound.calls)
-        made << QString::fromStdString(call);
-    QCOMPARE(made, calls + calls);
+    QCOMPARE(TextList(c.store.writes), writes + writes);
+    QCOMPARE(TextList(c.sound.calls), calls + calls);
     QCOMPARE(c.store.GetSetting("Vandrel", "Initial", "MusicPath"),
              std::string(mode == 0 ? "/new.wav" : "/old.wav"));
 }

@@ -1,4 +1,5 @@
 #include "GameFakes.h"
+#include "TextList.h"
 
 #include <QtTest>
 
@@ -261,10 +262,7 @@ void TestTick::takenBonusAddsItsSeconds()
     QCOMPARE(h.game.TimeLeft(), 30.0 + added);
     QCOMPARE(QString::fromStdString(h.controls.lblBonus->Caption), newCaption);
     QCOMPARE(int(h.game.BonusCar()->GetTop()), 5895);
-    QStringList made;
-    for (const auto& call : h.sound.calls)
-        made << QString::fromStdString(call);
-    QCOMPARE(made, calls);
+    QCOMPARE(TextList(h.sound.calls), calls);
 
     // Below the road now: the next tick does not take it again.
     h.game.Tick();

@@ -1,7 +1,8 @@
 // The sound options dialog, the menus' window commands, help and the splash
 // window, offscreen, on in-memory services.
 
-#include "GameFakes.h"
+#include "TextList.h"
+#include "WindowHarness.h"
 #include "ui/HelpWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/RoadView.h"
@@ -24,36 +25,10 @@
 
 namespace {
 
-struct Window
+struct Window : WindowHarness
 {
-    Window()
-    {
-        random.draws = {0, 0, 0, 0, 0, 0};
-        form = std::make_unique<frmMain>(
-            frmMain::Services{store, sound, random, clock, dialogs, "/opt/vandrel"});
-        form->show();
-    }
-    void Trigger(const char* name) { form->findChild<QAction*>(name)->trigger(); }
-    frmSound* OpenSoundDialog()
-    {
-        OpenMenu("mnuGame");
-        Trigger("mnuSound");
-        return form->SoundDialog();
-    }
-    void OpenMenu(const char* name)
-    {
-        QMenu* menu = form->findChild<QMenu*>(name);
-        emit menu->aboutToShow();
-    }
     template <typename T>
     T* In(QWidget* parent, const char* name) { return parent->findChild<T*>(name); }
-
-    MemorySettingsStore store;
-    RecordingSoundPlayer sound;
-    ScriptedRandom random;
-    FixedClock clock;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<frmMain> form;
 };
 
 // Answers the next modal dialog as soon as it is up.
@@ -155,10 +130,7 @@ void TestWindows::soundDialogKeepsOrForgetsTheChoice()
     QCOMPARE(QString::fromStdString(w.store.GetSetting("Vandrel", "Initial", "Sound")), sound);
     QCOMPARE(QString::fromStdString(w.store.GetSetting("Vandrel", "Initial", "MusicPath")),
              musicPath);
-    QStringList made;
-    for (const auto& call : w.sound.calls)
-        made << QString::fromStdString(call);
-    QCOMPARE(made, calls);
+    QCOMPARE(TextList(w.sound.calls), calls);
 
     // Opened again, the dialog shows what is stored.
     w.OpenSoundDialog();
