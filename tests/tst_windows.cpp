@@ -56,6 +56,7 @@ private slots:
     void openingAMenuPauses();
     void menuCommandsReachTheGame();
     void minimisingPauses();
+    void keysDoNotHoldBackTheTick();
     void helpPausesAndOpensTheHelp();
     void closingStopsTheSoundAndTheDialog();
     void messageAndInputBoxesAnswer_data();
@@ -205,6 +206,20 @@ void TestWindows::minimisingPauses()
     QTRY_VERIFY(!w.form->isMinimized());
     QVERIFY(!w.form->Timer1().isActive()); // restored, still paused
     QVERIFY(w.form->Controls().lblPaused->Visible);
+}
+
+void TestWindows::keysDoNotHoldBackTheTick()
+{
+    Window w;
+    QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+    int ticks = 0;
+    connect(&w.form->Timer1(), &QTimer::timeout, [&ticks] { ++ticks; });
+    // A key every 10 ms for a second: the tick keeps its own 50 ms rhythm (20 ticks).
+    for (int i = 0; i < 100; ++i) {
+        QTest::keyClick(w.form->Road(), Qt::Key_A);
+        QTest::qWait(10);
+    }
+    QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
 }
 
 void TestWindows::helpPausesAndOpensTheHelp()

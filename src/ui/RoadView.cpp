@@ -40,7 +40,7 @@ QFont BonusFont()
 } // namespace
 
 RoadView::RoadView(const MainControls& controls, QWidget* parent)
-    : QWidget(parent), mControls(controls)
+    : QWidget(parent), mControls(controls), mPausedFont(PausedFont()), mBonusFont(BonusFont())
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -85,13 +85,13 @@ void RoadView::PaintControl(QPainter& painter, const Control& control) const
         painter.drawPixmap(area, picture->second, picture->second.rect());
     } else if (&control == mControls.lblPaused.get()) {
         painter.fillRect(area, QColor(64, 64, 64));
-        painter.setFont(PausedFont());
+        painter.setFont(mPausedFont);
         painter.setPen(QColor(255, 0, 0));
         painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine,
                          QString::fromStdString(control.Caption));
     } else if (&control == mControls.lblBonus.get()) {
         painter.fillRect(area, Qt::black);
-        painter.setFont(BonusFont());
+        painter.setFont(mBonusFont);
         painter.setPen(QColor(255, 255, 0));
         painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
                          QString::fromStdString(control.Caption));

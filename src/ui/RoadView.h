@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPixmap>
 #include <QWidget>
 
@@ -37,4 +38,6 @@ private:
 
     const MainControls& mControls;
     std::map<const Control*, QPixmap> mPictures;
+    QFont mPausedFont;
+    QFont mBonusFont;
 };

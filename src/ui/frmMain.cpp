@@ -161,7 +161,10 @@ void frmMain::Sync()
     ShowCaption(mSpeedLabel, *mControls.lblSpeed);
     ShowCaption(mTimeLabel, *mControls.lblTime);
     ShowCaption(mDistLabel, *mControls.lblDist);
-    mTimer1.setInterval(mControls.Timer1.Interval);
+    // Setting the interval restarts a running timer: only when it changes, or every
+    // event would push the next tick back.
+    if (mTimer1.interval() != mControls.Timer1.Interval)
+        mTimer1.setInterval(mControls.Timer1.Interval);
     if (mControls.Timer1.Enabled && !mTimer1.isActive())
         mTimer1.start();
     else if (!mControls.Timer1.Enabled && mTimer1.isActive())
