@@ -1,24 +1,21 @@
 #!/bin/sh
 # Runs a command with DISPLAY set to a private X server (Xvfb) of its own, which
-# goes when the command ends.
+# goes when the command ends. Xvfb picks a free display number itself, so that
+# several of these can run at once.
 set -eu
-display=""
-for n in $(seq 90 150); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free display number" >&2; exit 1; }
-log=$(mktemp "${TMPDIR:-/tmp}/vandrel-xvfb.XXXXXX")
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$log" 2>&1 &
+dir=$(mktemp -d "${TMPDIR:-/tmp}/vandrel-xvfb.XXXXXX")
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >"$dir/log" 2>&1 &
 server=$!
-cleanup() { kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -f "$log"; }
+cleanup() { kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -rf "$dir"; }
 trap cleanup EXIT INT TERM
-export DISPLAY="$display"
 tries=0
-until xdpyinfo >/dev/null 2>&1; do
+until [ -s "$dir/display" ] && DISPLAY=":$(cat "$dir/display")" xdpyinfo >/dev/null 2>&1; do
     tries=$((tries + 1))
     if [ "$tries" -gt 100 ] || ! kill -0 "$server" 2>/dev/null; then
-        echo "Xvfb did not start:" >&2; cat "$log" >&2; exit 1
+        echo "Xvfb did not start:" >&2; cat "$dir/log" >&2; exit 1
     fi
     sleep 0.1
 done
+DISPLAY=":$(cat "$dir/display")"
+export DISPLAY
 "$@"
