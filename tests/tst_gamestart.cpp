@@ -115,19 +115,12 @@ void TestGameStart::storedSpeedIsReadAndPinned_data()
     QTest::newRow("99.5 to 100") << "99.5" << 100 << "99.5";
     QTest::newRow("100.5 to 100") << "100.5" << 100 << "100.5";
     QTest::newRow("120abc") << "120abc" << 120 << "120abc";
-    QTest::newRow("letters") << "abc" << 0 << "abc";
     QTest::newRow("0 is kept") << "0" << 0 << "0";
     QTest::newRow("empty is rewritten") << "" << 100 << "100";
     QTest::newRow("negative") << "-20" << -20 << "-20";
     QTest::newRow("highest") << "16383" << 16383 << "16383";
     QTest::newRow("step would overflow") << "16384" << 16383 << "16384";
-    QTest::newRow("past 16 bits") << "40000" << 16383 << "40000";
-    QTest::newRow("32767.5") << "32767.5" << 16383 << "32767.5";
     QTest::newRow("lowest") << "-16384" << -16384 << "-16384";
-    QTest::newRow("-16385") << "-16385" << -16384 << "-16385";
-    QTest::newRow("1e999") << "1e999" << 16383 << "1e999";
-    QTest::newRow("-1e999") << "-1e999" << -16384 << "-1e999";
-    QTest::newRow("hex") << "&H7FFF" << 16383 << "&H7FFF";
 }
 
 void TestGameStart::storedSpeedIsReadAndPinned()
@@ -159,8 +152,6 @@ void TestGameStart::storedTimeIsShownToThreeDecimals_data()
     QTest::newRow("decimal comma shown") << "12.3456" << "," << 12.3456 << "12,346 sec";
     QTest::newRow("stored comma stops the number") << "45,75" << "," << 45.0 << "45 sec";
     QTest::newRow("45.75") << "45.75" << "." << 45.75 << "45.75 sec";
-    QTest::newRow("letters") << "soon" << "." << 0.0 << "0 sec";
-    QTest::newRow("huge") << "1e999" << "." << qInf() << "inf sec";
 }
 
 void TestGameStart::storedTimeIsShownToThreeDecimals()
@@ -241,7 +232,6 @@ void TestGameStart::setSpeedRefusesWhatItCannotHold_data()
     QTest::newRow("highest") << "16000" << 16383 << 16383;
     QTest::newRow("step past 16 bits") << "16383" << 16384 << 16383;
     QTest::newRow("far past") << "100" << 32767 << 100;
-    QTest::newRow("negative start") << "-16384" << -16383 << -16383;
 }
 
 void TestGameStart::setSpeedRefusesWhatItCannotHold()

@@ -44,24 +44,18 @@ void TestNumbers::toInt16RoundsHalvesToEven_data()
 
     QTest::newRow("0.5 goes to 0") << 0.5 << true << 0;
     QTest::newRow("1.5 goes to 2") << 1.5 << true << 2;
-    QTest::newRow("2.5 goes to 2") << 2.5 << true << 2;
     QTest::newRow("100.5 goes to 100") << 100.5 << true << 100;
     QTest::newRow("99.5 goes to 100") << 99.5 << true << 100;
     QTest::newRow("-0.5 goes to 0") << -0.5 << true << 0;
     QTest::newRow("-1.5 goes to -2") << -1.5 << true << -2;
-    QTest::newRow("-2.5 goes to -2") << -2.5 << true << -2;
     QTest::newRow("just under a half") << 0.49999999999999994 << true << 0;
     QTest::newRow("just over a half") << 0.5000000000000001 << true << 1;
-    QTest::newRow("-720") << -720.0 << true << -720;
     QTest::newRow("upper end") << 32767.0 << true << 32767;
-    QTest::newRow("32767.4 still fits") << 32767.4 << true << 32767;
     QTest::newRow("32767.5 goes to 32768") << 32767.5 << false << 0;
     QTest::newRow("lower end") << -32768.0 << true << -32768;
     QTest::newRow("-32768.5 goes to -32768") << -32768.5 << true << -32768;
     QTest::newRow("-32769") << -32769.0 << false << 0;
-    QTest::newRow("1e300") << 1e300 << false << 0;
     QTest::newRow("infinity") << inf << false << 0;
-    QTest::newRow("-infinity") << -inf << false << 0;
     QTest::newRow("NaN") << notANumber << false << 0;
 }
 
@@ -83,10 +77,8 @@ void TestNumbers::toInt16ClampedPinsToTheRange_data()
     QTest::addColumn<int>("expected");
 
     QTest::newRow("inside") << 1.5 << 2;
-    QTest::newRow("32767.5") << 32767.5 << 32767;
     QTest::newRow("-40000") << -40000.0 << -32768;
     QTest::newRow("infinity") << inf << 32767;
-    QTest::newRow("-infinity") << -inf << -32768;
     QTest::newRow("NaN") << notANumber << 0;
 }
 
@@ -140,53 +132,34 @@ void TestNumbers::numberFromText_data()
     QTest::newRow("decimal") << "12.3456" << 12.3456;
     QTest::newRow("full stop only") << "." << 0.0;
     QTest::newRow("lone minus") << "-" << 0.0;
-    QTest::newRow("lone plus") << "+" << 0.0;
     QTest::newRow("minus zero is zero") << "-0" << 0.0;
-    QTest::newRow("negative") << "-16385" << -16385.0;
-    QTest::newRow("plus sign") << "+7" << 7.0;
     QTest::newRow("two signs") << "--5" << 0.0;
     QTest::newRow("leading point") << ".5" << 0.5;
-    QTest::newRow("trailing point") << "5." << 5.0;
     QTest::newRow("second point stops") << "1.2.3" << 1.2;
     QTest::newRow("comma stops") << "45,75" << 45.0;
     QTest::newRow("blanks anywhere") << " 1 2\t3\n.5 " << 123.5;
-    QTest::newRow("carriage return stops") << "12\r3" << 12.0;
-    QTest::newRow("blank before sign") << "  -3" << -3.0;
     QTest::newRow("exponent E") << "1.5E3" << 1500.0;
-    QTest::newRow("exponent e") << "2e-2" << 0.02;
     QTest::newRow("exponent D") << "1D2" << 100.0;
-    QTest::newRow("exponent d with plus") << "3d+1" << 30.0;
     QTest::newRow("exponent with blanks") << "1 e 2" << 100.0;
     QTest::newRow("exponent without digits") << "7e" << 7.0;
-    QTest::newRow("exponent sign without digits") << "7e-x" << 7.0;
     QTest::newRow("exponent stops at point") << "1e2.5" << 100.0;
-    QTest::newRow("many leading zeros") << "000000000000000000000042" << 42.0;
-    QTest::newRow("small fraction") << "0.000123" << 0.000123;
-    QTest::newRow("32767.5") << "32767.5" << 32767.5;
     QTest::newRow("hex") << "&H7FFF" << 32767.0;
     QTest::newRow("hex FFFF is unsigned") << "&HFFFF" << 65535.0;
-    QTest::newRow("hex lower case") << "&hff" << 255.0;
     QTest::newRow("hex with blanks") << " & H 1 0" << 16.0;
     QTest::newRow("hex stops at G") << "&H1G" << 1.0;
-    QTest::newRow("hex stops at point") << "&H10.5" << 16.0;
     QTest::newRow("hex long") << "&HFFFFFFFFFFFF" << 281474976710655.0;
     QTest::newRow("hex without digits") << "&H" << 0.0;
     QTest::newRow("octal") << "&O17" << 15.0;
-    QTest::newRow("octal stops at 8") << "&o78" << 7.0;
     QTest::newRow("ampersand alone") << "&" << 0.0;
-    QTest::newRow("ampersand digits") << "&12" << 0.0;
     QTest::newRow("sign before hex") << "-&H10" << 0.0;
     QTest::newRow("1e999 overflows") << "1e999" << inf;
     QTest::newRow("-1e999 overflows") << "-1e999" << -inf;
     QTest::newRow("1e-999 underflows") << "1e-999" << 0.0;
     QTest::newRow("huge exponent") << "1e99999999999999999999999" << inf;
-    QTest::newRow("huge negative exponent") << "5e-99999999999999999999999" << 0.0;
     QTest::newRow("largest double") << "1.7976931348623157e308" << 1.7976931348623157e308;
     QTest::newRow("just past the largest") << "1.8e308" << inf;
-    QTest::newRow("denormal") << "4.9e-324" << 4.9e-324;
     QTest::newRow("zero with huge exponent") << "0e99999" << 0.0;
     QTest::newRow("nan is no number") << "nan" << 0.0;
-    QTest::newRow("inf is no number") << "inf" << 0.0;
     QTest::newRow("not UTF-8") << QString::fromLatin1("\xff\xfe" "12") << 0.0;
 }
 
@@ -235,7 +208,6 @@ void TestNumbers::wholeNumberFromText_data()
     QTest::newRow("digit") << "1" << true << 1.0;
     QTest::newRow("blanks around") << " 2\t" << true << 2.0;
     QTest::newRow("fraction") << "1.5" << true << 1.5;
-    QTest::newRow("negative") << "-1" << true << -1.0;
     QTest::newRow("hex") << "&H2" << true << 2.0;
     QTest::newRow("trailing letters") << "1abc" << false << 0.0;
     QTest::newRow("trailing exponent marker") << "1 e" << false << 0.0;
@@ -265,20 +237,17 @@ void TestNumbers::textOfNumber_data()
 
     QTest::newRow("whole") << 2.0 << "." << "2";
     QTest::newRow("one and a half") << 1.5 << "." << "1.5";
-    QTest::newRow("decimal comma") << 1.5 << "," << "1,5";
     QTest::newRow("rounded distance") << Round3(1.0 / 720.0) << "." << "0.001";
     QTest::newRow("rounded time, comma") << Round3(12.3456) << "," << "12,346";
     QTest::newRow("zero") << 0.0 << "." << "0";
     QTest::newRow("negative zero") << -0.0 << "." << "0";
-    QTest::newRow("negative") << -0.25 << "." << "-0.25";
     QTest::newRow("fifteen digits") << 1.0 / 3.0 << "." << "0.333333333333333";
     QTest::newRow("sum that is not exact") << 0.1 + 0.2 << "." << "0.3";
     QTest::newRow("largest plain") << 123456789012345.0 << "." << "123456789012345";
     QTest::newRow("large goes to exponent") << 1e15 << "." << "1E+15";
-    QTest::newRow("1e300") << 1e300 << "." << "1E+300";
     QTest::newRow("small plain") << 0.0001 << "." << "0.0001";
     QTest::newRow("small goes to exponent") << 0.00001 << "." << "1E-05";
-    QTest::newRow("exponent with comma") << 1.5e-7 << "," << "1,5E-07";
+    QTest::newRow("negative") << -0.25 << "." << "-0.25";
     QTest::newRow("infinity") << inf << "." << "inf";
     QTest::newRow("-infinity") << -inf << "." << "-inf";
     QTest::newRow("NaN") << notANumber << "." << "nan";
@@ -296,9 +265,8 @@ void TestNumbers::textOfNumberReadsBackTheSameValue_data()
 {
     QTest::addColumn<double>("value");
     QTest::newRow("45.75") << 45.75;
-    QTest::newRow("12.5") << 12.5;
-    QTest::newRow("100000") << 100000.0;
     QTest::newRow("0.1") << 0.1;
+    QTest::newRow("100000") << 100000.0;
     QTest::newRow("-3.25e-9") << -3.25e-9;
     QTest::newRow("1e15") << 1e15;
 }

@@ -42,13 +42,8 @@ void TestSoundChoice::loadingReadsTheStoredChoice_data()
     QTest::newRow("effects") << "1" << 1 << false << "1";
     QTest::newRow("silence") << "2" << 2 << false << "2";
     QTest::newRow("blanks around") << " 2 " << 2 << false << " 2 ";
-    QTest::newRow("1.5 rounds to 2") << "1.5" << 2 << false << "1.5";
     QTest::newRow("0.5 rounds to 0") << "0.5" << 0 << true << "0.5";
-    QTest::newRow("3 is no option") << "3" << 1 << false << "3";
-    QTest::newRow("-1 is no option") << "-1" << 1 << false << "-1";
     QTest::newRow("not wholly a number") << "2abc" << 1 << false << "2abc";
-    QTest::newRow("letters") << "loud" << 1 << false << "loud";
-    QTest::newRow("huge") << "1e999" << 1 << false << "1e999";
 }
 
 void TestSoundChoice::loadingReadsTheStoredChoice()
