@@ -146,6 +146,11 @@ void TestWaveSource::refusesWhatItCannotPlay_data()
         << with([](WaveBuilder& b) { b.channels = 2; b.declaredDataSize = 3; });
     QTest::newRow("chunk size runs past the file")
         << with([](WaveBuilder& b) { b.chunkBeforeData = QByteArray("LIST\xff\xff\xff\x7f", 8); });
+    QByteArray manyChunks;
+    for (int i = 0; i < 300; ++i)
+        manyChunks += WaveBuilder::Chunk("junk", "");
+    QTest::newRow("endless chunks before the data")
+        << with([&manyChunks](WaveBuilder& b) { b.chunkBeforeData = manyChunks; });
     QByteArray badGuid = with([](WaveBuilder& b) { b.extensible = true; });
     badGuid[20 + 26] = 'X';
     QTest::newRow("extensible with foreign sub-format") << badGuid;

@@ -14,6 +14,9 @@ constexpr quint16 formatFloat = 3;
 constexpr quint16 formatExtensible = 0xFFFE;
 constexpr int maxChannels = 8;
 constexpr quint32 maxSampleRate = 768000;
+// Real files have a handful of chunks before their samples; a file with endless
+// tiny chunks is not worth the reads it would take.
+constexpr int maxChunks = 256;
 
 quint32 Le32(const char* p)
 {
@@ -119,7 +122,7 @@ bool WaveSource::ReadHeader()
         return false;
 
     bool haveFormat = false;
-    for (;;) {
+    for (int chunks = 0; chunks < maxChunks; ++chunks) {
         char chunk[8];
         if (mFile.read(chunk, 8) != 8)
             return false;
@@ -142,6 +145,7 @@ bool WaveSource::ReadHeader()
         if (!mFile.seek(body + qint64(size) + (size & 1)))
             return false;
     }
+    return false;
 }
 
 bool WaveSource::ReadFormatChunk(quint32 size)
