@@ -1,11 +1,16 @@
 #include "ui/frmSplash.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLinearGradient>
 #include <QPainter>
 
 frmSplash::frmSplash(std::function<void()> showMain)
-    : QSplashScreen(Picture()), mShowMain(std::move(showMain))
+    : QSplashScreen(Picture(QGuiApplication::primaryScreen()
+                                ? QGuiApplication::primaryScreen()->devicePixelRatio()
+                                : 1.0)),
+      mShowMain(std::move(showMain))
 {
     mTimer.setSingleShot(true);
     mTimer.setInterval(2000);
@@ -20,9 +25,10 @@ void frmSplash::tmrSplash_Timer()
     close();
 }
 
-QPixmap frmSplash::Picture()
+QPixmap frmSplash::Picture(qreal pixelRatio)
 {
-    QPixmap picture(407, 310);
+    QPixmap picture(QSize(407, 310) * pixelRatio);
+    picture.setDevicePixelRatio(pixelRatio);
     QPainter painter(&picture);
 
     // Dusk over a road that runs into the distance.

@@ -16,8 +16,9 @@ public:
     // showMain creates (the first time) and shows the main window.
     explicit frmSplash(std::function<void()> showMain);
 
-    // The 407 x 310 picture: the program's name and version over a car.
-    static QPixmap Picture();
+    // The 407 x 310 picture: the program's name and version over a car, drawn
+    // for a screen of the given pixel ratio so that it stays sharp.
+    static QPixmap Picture(qreal pixelRatio);
 
 private:
     void tmrSplash_Timer();
