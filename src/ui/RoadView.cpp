@@ -1,6 +1,7 @@
 #include "ui/RoadView.h"
 
 #include "game/MainControls.h"
+#include "ui/Twips.h"
 #include "ui/VirtualKeys.h"
 
 #include <QKeyEvent>
@@ -8,13 +9,6 @@
 #include <qdrawutil.h>
 
 namespace {
-
-QRectF PixelRect(const Control& control)
-{
-    const double scale = 1.0 / RoadView::twipsPerPixel;
-    return {control.Left * scale, control.Top * scale, control.Width * scale,
-            control.Height * scale};
-}
 
 QFont PausedFont()
 {
@@ -52,8 +46,7 @@ RoadView::RoadView(const MainControls& controls, QWidget* parent)
 
 QSize RoadView::sizeHint() const
 {
-    return {int(mControls.picRoad->Width / twipsPerPixel),
-            int(mControls.picRoad->Height / twipsPerPixel)};
+    return Twips::ToPixels(*mControls.picRoad).size();
 }
 
 void RoadView::paintEvent(QPaintEvent*)
@@ -79,7 +72,7 @@ void RoadView::paintEvent(QPaintEvent*)
 
 void RoadView::PaintControl(QPainter& painter, const Control& control) const
 {
-    const QRectF area = PixelRect(control);
+    const QRectF area = Twips::ToPixelsF(control);
     if (const auto picture = mPictures.find(&control); picture != mPictures.end()) {
         // No smoothing: the pixel art stays crisp at every scale.
         painter.drawPixmap(area, picture->second, picture->second.rect());

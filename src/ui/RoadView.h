@@ -10,14 +10,12 @@ struct Control;
 struct MainControls;
 
 // picRoad: paints the road and every control inside it from the game's control
-// model, and takes the player's keys. Twips become logical pixels here and only
-// here (15 twips to a pixel); Qt scales logical pixels to the screen.
+// model, and takes the player's keys.
 class RoadView final : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr double twipsPerPixel = 15.0;
     static constexpr int border = 2; // pixels of the sunken frame on each side
 
     explicit RoadView(const MainControls& controls, QWidget* parent = nullptr);

@@ -3,6 +3,7 @@
 #include "game/SoundPlayer.h"
 #include "ui/HelpWindow.h"
 #include "ui/RoadView.h"
+#include "ui/Twips.h"
 #include "ui/frmSound.h"
 
 #include <QApplication>
@@ -18,17 +19,6 @@ namespace {
 // The client area below the menu bar, in twips.
 constexpr double clientWidth = 3540;
 constexpr double clientHeight = 6795;
-
-int Pixels(double twips)
-{
-    return int(twips / RoadView::twipsPerPixel + 0.5);
-}
-
-QRect PixelRect(const Control& control)
-{
-    return {Pixels(control.Left), Pixels(control.Top), Pixels(control.Width),
-            Pixels(control.Height)};
-}
 
 } // namespace
 
@@ -47,9 +37,9 @@ frmMain::frmMain(Services services, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
 
     auto* client = new QWidget(this);
-    client->setFixedSize(Pixels(clientWidth), Pixels(clientHeight));
+    client->setFixedSize(Twips::ToPixels(clientWidth), Twips::ToPixels(clientHeight));
     mRoad = new RoadView(mControls, client);
-    mRoad->setGeometry(PixelRect(*mControls.picRoad));
+    mRoad->setGeometry(Twips::ToPixels(*mControls.picRoad));
     mSpeedLabel = AddStatusLabel(client, *mControls.lblSpeed);
     mTimeLabel = AddStatusLabel(client, *mControls.lblTime);
     mDistLabel = AddStatusLabel(client, *mControls.lblDist);
@@ -71,7 +61,7 @@ frmMain::~frmMain() = default;
 QLabel* frmMain::AddStatusLabel(QWidget* parent, const Control& control)
 {
     auto* label = new QLabel(parent);
-    label->setGeometry(PixelRect(control));
+    label->setGeometry(Twips::ToPixels(control));
     return label;
 }
 
@@ -153,7 +143,8 @@ void frmMain::ShowCaption(QLabel* label, const Control& control)
         return;
     label->setText(text);
     // Fonts differ from system to system: a text never gets cut off.
-    label->resize(std::max(Pixels(control.Width), label->sizeHint().width()), label->height());
+    label->resize(std::max(Twips::ToPixels(control.Width), label->sizeHint().width()),
+                  label->height());
 }
 
 void frmMain::Sync()

@@ -1,7 +1,7 @@
 #include "ui/frmSound.h"
 
 #include "game/SoundChoice.h"
-#include "ui/RoadView.h"
+#include "ui/Twips.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -10,16 +10,6 @@
 #include <QRadioButton>
 #include <QScreen>
 
-namespace {
-
-QRect Pixels(int left, int top, int width, int height)
-{
-    const auto px = [](int twips) { return int(twips / RoadView::twipsPerPixel + 0.5); };
-    return {px(left), px(top), px(width), px(height)};
-}
-
-} // namespace
-
 frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint),
@@ -27,7 +17,7 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow)
       mMainWindow(mainWindow)
 {
     setWindowTitle(QStringLiteral("Sound Options"));
-    setFixedSize(Pixels(0, 0, 3825, 2160).size());
+    setFixedSize(Twips::ToPixels(0, 0, 3825, 2160).size());
 
     mOptions = new QButtonGroup(this);
     const int optionTops[] = {120, 840, 1200};
@@ -35,7 +25,7 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow)
     for (int i = 0; i < 3; ++i) {
         options[i] = new QRadioButton(QString::fromLatin1(SoundChoice::captions[std::size_t(i)]), this);
         options[i]->setObjectName(QStringLiteral("optSound%1").arg(i));
-        options[i]->setGeometry(Pixels(120, optionTops[i], 1695, 255));
+        options[i]->setGeometry(Twips::ToPixels(120, optionTops[i], 1695, 255));
         // Fonts differ from system to system: a caption never gets cut off.
         options[i]->resize(std::max(options[i]->width(), options[i]->sizeHint().width()),
                            options[i]->height());
@@ -43,14 +33,14 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow)
     }
     mMusic = new QLineEdit(this);
     mMusic->setObjectName(QStringLiteral("txtMusic"));
-    mMusic->setGeometry(Pixels(360, 480, 3375, 285));
+    mMusic->setGeometry(Twips::ToPixels(360, 480, 3375, 285));
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(Pixels(600, 1560, 1215, 495));
+    ok->setGeometry(Twips::ToPixels(600, 1560, 1215, 495));
     ok->setDefault(true);
     auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
-    cancel->setGeometry(Pixels(1920, 1560, 1215, 495));
+    cancel->setGeometry(Twips::ToPixels(1920, 1560, 1215, 495));
 
     // The designed tab order: the path box first, then the options from the bottom up.
     setTabOrder(mMusic, options[2]);

@@ -1,0 +1,30 @@
+#include "ui/Twips.h"
+
+#include "game/Control.h"
+
+#include <cmath>
+
+namespace Twips {
+
+int ToPixels(double twips)
+{
+    return int(std::lround(twips / perPixel));
+}
+
+QRect ToPixels(double left, double top, double width, double height)
+{
+    return {ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height)};
+}
+
+QRect ToPixels(const Control& control)
+{
+    return ToPixels(control.Left, control.Top, control.Width, control.Height);
+}
+
+QRectF ToPixelsF(const Control& control)
+{
+    return {control.Left / perPixel, control.Top / perPixel, control.Width / perPixel,
+            control.Height / perPixel};
+}
+
+} // namespace Twips
