@@ -23,10 +23,8 @@ private slots:
     void loadingReadsTheStoredChoice_data();
     void loadingReadsTheStoredChoice();
     void loadingHappensOncePerRun();
-    void pathBoxStaysEnabledAfterMusicWasClicked();
     void okStoresAndPlays_data();
     void okStoresAndPlays();
-    void cancelGoesBackToTheStore();
 };
 
 void TestSoundChoice::loadingReadsTheStoredChoice_data()
@@ -76,20 +74,6 @@ void TestSoundChoice::loadingHappensOncePerRun()
     QCOMPARE(c.store.writes, std::vector<std::string>{"Sound=1"});
 }
 
-void TestSoundChoice::pathBoxStaysEnabledAfterMusicWasClicked()
-{
-    Choice c;
-    c.choice.Load();
-    QVERIFY(!c.choice.MusicTextEnabled());
-    c.choice.Click(0);
-    c.choice.Click(2);
-    QVERIFY(c.choice.MusicTextEnabled());
-    c.choice.OK();
-    QVERIFY(c.choice.MusicTextEnabled()); // OK does not run the loading step
-    c.choice.Cancel();
-    QVERIFY(!c.choice.MusicTextEnabled());
-}
-
 void TestSoundChoice::okStoresAndPlays_data()
 {
     QTest::addColumn<int>("mode");
@@ -121,22 +105,6 @@ void TestSoundChoice::okStoresAndPlays()
     QCOMPARE(TextList(c.sound.calls), calls + calls);
     QCOMPARE(c.store.GetSetting("Vandrel", "Initial", "MusicPath"),
              std::string(mode == 0 ? "/new.wav" : "/old.wav"));
-}
-
-void TestSoundChoice::cancelGoesBackToTheStore()
-{
-    Choice c;
-    c.store.Set("Sound", "2");
-    c.store.Set("MusicPath", "/old.wav");
-    c.choice.Load();
-    c.choice.Click(0);
-    c.choice.SetMusicText("/typed.wav");
-    c.choice.Cancel();
-
-    QCOMPARE(c.choice.Mode(), 2);
-    QCOMPARE(c.choice.MusicText(), std::string("/old.wav"));
-    QVERIFY(c.store.writes.empty());
-    QVERIFY(c.sound.calls.empty());
 }
 
 QTEST_APPLESS_MAIN(TestSoundChoice)

@@ -137,6 +137,7 @@ void TestWindows::soundDialogKeepsOrForgetsTheChoice()
     w.OpenSoundDialog();
     QCOMPARE(w.In<QRadioButton>(dialog, "optSound0")->isChecked(), sound == "0");
     QCOMPARE(path->text(), musicPath);
+    QCOMPARE(path->isEnabled(), sound == "0"); // Cancel ran the loading step again
 
     // A key in the road resumes the game.
     QTest::keyClick(w.form->Road(), Qt::Key_Left);
