@@ -75,7 +75,7 @@ void Game::GameStart()
 
     mGameTime = Numbers::NumberFromText(mSettings.GetSeeded(InitialSettings::time, "30"));
     mTimeLeft = mGameTime;
-    mControls.lblTime->Caption = Seconds(mTimeLeft);
+    mControls.lblTime->Caption = Shown(mTimeLeft) + " sec";
 
     mBonusCar = std::make_unique<clsCar>();
     mBonusCar->Constructor(mControls.lblBonus, ToInt16Clamped(mOutside.random.Rnd()), roadWidth,
@@ -111,10 +111,7 @@ void Game::EndGame(const std::string& Reason)
     if (IsBusy())
         return;
     mInGameOver = true;
-    mOutside.dialogs.MsgBox(Reason + "\r\nYou covered "
-                                + Numbers::TextOfNumber(Numbers::Round3(mDistance),
-                                                        mDecimalSeparator)
-                                + " km",
+    mOutside.dialogs.MsgBox(Reason + "\r\nYou covered " + Shown(mDistance) + " km",
                             Dialogs::Style::OkExclamation, "Game Over");
     const auto answer =
         mOutside.dialogs.MsgBox("Play Again?", Dialogs::Style::YesNoQuestion, "Game Over");
@@ -201,11 +198,10 @@ void Game::Tick()
 
     const int interval = mControls.Timer1.Interval;
     mDistance = mDistance + double(std::int64_t{mSpeed} * interval) / 3600000.0;
-    mControls.lblDist->Caption =
-        Numbers::TextOfNumber(Numbers::Round3(mDistance), mDecimalSeparator) + " km";
+    mControls.lblDist->Caption = Shown(mDistance) + " km";
 
     mTimeLeft = mTimeLeft - double(interval) / 1000.0;
-    mControls.lblTime->Caption = Seconds(mTimeLeft);
+    mControls.lblTime->Caption = Shown(mTimeLeft) + " sec";
 
     if (mTimeLeft <= 0)
         EndGame("Time Over!!");
@@ -313,7 +309,7 @@ std::string Game::BonusValue(float r) const
     return Numbers::TextOfInteger(ToInt16Clamped(2.0f * r + 1.0f));
 }
 
-std::string Game::Seconds(double value) const
+std::string Game::Shown(double value) const
 {
-    return Numbers::TextOfNumber(Numbers::Round3(value), mDecimalSeparator) + " sec";
+    return Numbers::TextOfNumber(Numbers::Round3(value), mDecimalSeparator);
 }

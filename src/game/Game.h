@@ -89,7 +89,9 @@ private:
     void MoveDown(clsCar& car);
     bool Hits(const clsCar& thing) const;
     std::string BonusValue(float r) const;
-    std::string Seconds(double value) const;
+    // A distance or a time as the player sees it: to 3 decimals, in the user's
+    // decimal separator.
+    std::string Shown(double value) const;
 
     MainControls& mControls;
     SoundChoice& mSoundChoice;

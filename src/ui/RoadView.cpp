@@ -34,7 +34,11 @@ QFont BonusFont()
 } // namespace
 
 RoadView::RoadView(const MainControls& controls, QWidget* parent)
-    : QWidget(parent), mControls(controls), mPausedFont(PausedFont()), mBonusFont(BonusFont())
+    : QWidget(parent),
+      mControls(controls),
+      mPaintOrder(controls.RoadPaintOrder()),
+      mPausedFont(PausedFont()),
+      mBonusFont(BonusFont())
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -65,7 +69,7 @@ void RoadView::paintEvent(QPaintEvent*)
     const QRect inside = rect().adjusted(border, border, -border, -border);
     painter.setClipRect(inside);
     painter.translate(inside.topLeft());
-    for (const auto& control : mControls.RoadPaintOrder())
+    for (const auto& control : mPaintOrder)
         if (control->Visible)
             PaintControl(painter, *control);
 }

@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include <map>
+#include <memory>
+#include <vector>
 
 struct Control;
 struct MainControls;
@@ -35,6 +37,7 @@ private:
     void PaintControl(QPainter& painter, const Control& control) const;
 
     const MainControls& mControls;
+    std::vector<std::shared_ptr<const Control>> mPaintOrder; // the design's; fixed
     std::map<const Control*, QPixmap> mPictures;
     QFont mPausedFont;
     QFont mBonusFont;
