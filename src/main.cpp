@@ -28,12 +28,13 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     std::unique_ptr<frmMain> window;
 
-    frmSplash splash([&] {
+    // Deletes itself once it has handed over to the main window.
+    auto* splash = new frmSplash([&] {
         if (!window)
             window = std::make_unique<frmMain>(
                 frmMain::Services{store, sound, random, clock, dialogs, ProgramFolder()});
         window->show();
     });
-    splash.show();
+    splash->show();
     return app.exec();
 }

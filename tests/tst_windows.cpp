@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -304,13 +305,13 @@ void TestWindows::splashOpensTheMainWindowBeforeItCloses()
 {
     bool splashUpWhenMainShown = false;
     int shown = 0;
-    std::unique_ptr<frmSplash> splash;
-    splash = std::make_unique<frmSplash>([&] {
+    QPointer<frmSplash> splash;
+    splash = new frmSplash([&] {
         ++shown;
         splashUpWhenMainShown = splash->isVisible();
     });
     splash->show();
-    QVERIFY(QTest::qWaitForWindowExposed(splash.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
     QCOMPARE(splash->size(), QSize(407, 310));
     QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
 
@@ -318,7 +319,7 @@ void TestWindows::splashOpensTheMainWindowBeforeItCloses()
     QCOMPARE(shown, 0); // nothing of the game while the splash is up
     QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 2000);
     QVERIFY(splashUpWhenMainShown);
-    QTRY_VERIFY(!splash->isVisible());
+    QTRY_VERIFY(splash.isNull()); // gone, with its picture
     QTest::qWait(2100);
     QCOMPARE(shown, 1);
 }

@@ -12,6 +12,7 @@ frmSplash::frmSplash(std::function<void()> showMain)
                                 : 1.0)),
       mShowMain(std::move(showMain))
 {
+    setAttribute(Qt::WA_DeleteOnClose);
     mTimer.setSingleShot(true);
     mTimer.setInterval(2000);
     connect(&mTimer, &QTimer::timeout, this, &frmSplash::tmrSplash_Timer);
@@ -65,7 +66,6 @@ QPixmap frmSplash::Picture(qreal pixelRatio)
 
     QFont version;
     version.setPixelSize(16);
-    version.setBold(true);
     painter.setFont(version);
     painter.setPen(Qt::white);
     painter.drawText(QRect(0, 112, 407, 30), Qt::AlignCenter, QStringLiteral("Version 2.0"));

@@ -6,8 +6,9 @@
 #include <functional>
 
 // The start-up window: a borderless picture, centred, that opens the main window
-// after two seconds and then closes itself. Nothing of the game exists while it
-// is up.
+// after two seconds and then closes and deletes itself, so that its picture and
+// backing store are not kept for the whole game. Create it with new. Nothing of
+// the game exists while it is up.
 class frmSplash final : public QSplashScreen
 {
     Q_OBJECT
