@@ -2,7 +2,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/SystemClock.h"
-#include "platform/WavePlayer.h"
+#include "platform/LazySoundPlayer.h"
 #include "ui/QtDialogs.h"
 #include "ui/frmMain.h"
 #include "ui/frmSplash.h"
@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
 
     QtSettingsStore store;
-    WavePlayer sound;
+    LazySoundPlayer sound(SoundModulePath());
     RandomGenerator random;
     SystemClock clock;
     QtDialogs dialogs;

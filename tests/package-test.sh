@@ -27,8 +27,12 @@ for file in ./usr/bin/vandrel ./usr/share/vandrel/TimeBonus.wav \
             ./usr/share/icons/hicolor/256x256/apps/org.vandrel.Vandrel.png; do
     grep -qx "$file" <<<"$files" || fail "the package lacks $file"
 done
+grep -q '^\./usr/lib/.*vandrel/libvandrel_sound\.so$' <<<"$files" || fail "the package lacks the sound module"
 dpkg -x "$deb" "$out/root"
 desktop-file-validate "$out/root/usr/share/applications/org.vandrel.Vandrel.desktop"
 "$out/root/usr/bin/vandrel" --help >/dev/null 2>&1 || true # links and loads
-ldd "$out/root/usr/bin/vandrel" | grep -q 'not found' && fail "unresolved libraries"
+for elf in "$out/root/usr/bin/vandrel" "$out"/root/usr/lib/*/libvandrel_sound.so "$out"/root/usr/lib/*/*/libvandrel_sound.so; do
+    [ -e "$elf" ] || continue
+    ldd "$elf" | grep -q 'not found' && fail "unresolved libraries in $elf"
+done
 echo "package: all checks passed"

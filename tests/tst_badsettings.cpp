@@ -5,7 +5,7 @@
 #include "game/RandomGenerator.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/SystemClock.h"
-#include "platform/WavePlayer.h"
+#include "platform/LazySoundPlayer.h"
 #include "GameFakes.h"
 #include "WaveBuilder.h"
 #include "ui/frmMain.h"
@@ -44,12 +44,13 @@ QByteArrayList OtherLines(const QByteArray& text, const QByteArray& key)
 struct RealWindow
 {
     explicit RealWindow(const QString& programFolder)
-        : form({store, sound, random, clock, dialogs, programFolder.toStdString()})
+        : sound(QStringLiteral(VANDREL_SOUND_MODULE_PATH)),
+          form({store, sound, random, clock, dialogs, programFolder.toStdString()})
     {
         form.show();
     }
     QtSettingsStore store;
-    WavePlayer sound;
+    LazySoundPlayer sound;
     RandomGenerator random;
     SystemClock clock;
     ScriptedDialogs dialogs;

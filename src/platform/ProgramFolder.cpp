@@ -4,6 +4,20 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace {
+
+// The folder beside the executable if it holds the file, else the installed folder
+// at fromBin, a path relative to the executable's folder.
+QString FolderOf(const QString& executableFolder, const QString& fileName, const char* fromBin)
+{
+    const QDir beside(executableFolder);
+    if (QFileInfo::exists(beside.filePath(fileName)))
+        return beside.path();
+    return QDir::cleanPath(beside.filePath(QString::fromUtf8(fromBin)));
+}
+
+} // namespace
+
 std::string ProgramFolder()
 {
     return ProgramFolderFor(QCoreApplication::applicationDirPath()).toStdString();
@@ -11,9 +25,16 @@ std::string ProgramFolder()
 
 QString ProgramFolderFor(const QString& executableFolder)
 {
-    const QDir beside(executableFolder);
-    if (QFileInfo::exists(beside.filePath(QStringLiteral("TimeBonus.wav"))))
-        return beside.path();
-    // VANDREL_DATA_FROM_BIN: the data folder as seen from the executable's folder.
-    return QDir::cleanPath(beside.filePath(QStringLiteral(VANDREL_DATA_FROM_BIN)));
+    return FolderOf(executableFolder, QStringLiteral("TimeBonus.wav"), VANDREL_DATA_FROM_BIN);
+}
+
+QString SoundModulePath()
+{
+    return SoundModulePathFor(QCoreApplication::applicationDirPath());
+}
+
+QString SoundModulePathFor(const QString& executableFolder)
+{
+    const QString name = QStringLiteral(VANDREL_SOUND_MODULE);
+    return QDir(FolderOf(executableFolder, name, VANDREL_MODULES_FROM_BIN)).filePath(name);
 }

@@ -4,11 +4,16 @@
 
 #include <string>
 
-// The folder the program's own files (the bonus sound) are read from: beside the
-// executable when they are there, as in a build tree; otherwise the data folder of
-// the prefix the program is installed in, found relative to the executable, so any
-// prefix works.
-std::string ProgramFolder();
+// Where the program's own files are found. Each lies beside the executable in a
+// build tree; an installed program finds it in its prefix, relative to the
+// executable, so any prefix works.
 
-// The same for an executable in the given folder.
+// The folder of the bonus sound: beside the executable when it is there, otherwise
+// the prefix's data folder.
+std::string ProgramFolder();
 QString ProgramFolderFor(const QString& executableFolder);
+
+// The sound module: beside the executable when it is there, otherwise in the
+// prefix's library folder.
+QString SoundModulePath();
+QString SoundModulePathFor(const QString& executableFolder);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "game/SoundPlayer.h"
+
+#include <QPluginLoader>
+
+#include <memory>
+
+// Sound playback from the sound module, loaded at the first request to play. A game
+// that stays silent never loads Qt Multimedia and the audio libraries behind it,
+// which are more than a tenth of the program's memory. Without a usable module the
+// game goes on silently, and says why once on the standard error.
+class LazySoundPlayer final : public SoundPlayer
+{
+public:
+    explicit LazySoundPlayer(const QString& modulePath);
+    ~LazySoundPlayer() override;
+
+    void PlayMusic(const std::string& path) override;
+    void PlayEffect(const std::string& path) override;
+    // Nothing plays before the module is loaded, so this never loads it.
+    void StopSound() override;
+
+    bool IsLoaded() const { return mPlayer != nullptr; }
+
+private:
+    SoundPlayer* Player();
+
+    QPluginLoader mLoader;
+    bool mTried = false;
+    std::unique_ptr<SoundPlayer> mPlayer; // declared last: its code is in the module
+};
