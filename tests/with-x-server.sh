@@ -4,7 +4,9 @@
 # several of these can run at once.
 set -eu
 dir=$(mktemp -d "${TMPDIR:-/tmp}/vandrel-xvfb.XXXXXX")
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$dir/display" >"$dir/log" 2>&1 &
+# -noreset: by default X resets when its last client leaves, and a program that
+# connects during the reset fails to start.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dir/display" >"$dir/log" 2>&1 &
 server=$!
 cleanup() { kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -rf "$dir"; }
 trap cleanup EXIT INT TERM
