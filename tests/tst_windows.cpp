@@ -62,6 +62,8 @@ private slots:
     void closingStopsTheSoundAndTheDialog();
     void messageAndInputBoxesAnswer_data();
     void messageAndInputBoxesAnswer();
+    void splashPictureSuitsEveryScreen_data();
+    void splashPictureSuitsEveryScreen();
     void splashOpensTheMainWindowBeforeItCloses();
 };
 
@@ -299,6 +301,27 @@ void TestWindows::messageAndInputBoxesAnswer()
         : answer == "No"                  ? Dialogs::Answer::No
                                           : Dialogs::Answer::Ok;
     QCOMPARE(result, expected);
+}
+
+void TestWindows::splashPictureSuitsEveryScreen_data()
+{
+    QTest::addColumn<qreal>("pixelRatio");
+    QTest::newRow("1x") << 1.0;
+    QTest::newRow("1.25x") << 1.25;
+    QTest::newRow("1.5x") << 1.5;
+    QTest::newRow("2x") << 2.0;
+    QTest::newRow("3x") << 3.0;
+}
+
+void TestWindows::splashPictureSuitsEveryScreen()
+{
+    QFETCH(qreal, pixelRatio);
+    const QPixmap picture = frmSplash::Picture(pixelRatio);
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.devicePixelRatio(), pixelRatio);
+    QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(407, 310));
+    // Every device pixel its own: neither blurred up from 1x nor cut.
+    QCOMPARE(picture.size(), (QSizeF(407, 310) * pixelRatio).toSize());
 }
 
 void TestWindows::splashOpensTheMainWindowBeforeItCloses()

@@ -17,8 +17,8 @@ public:
     // showMain creates (the first time) and shows the main window.
     explicit frmSplash(std::function<void()> showMain);
 
-    // The 407 x 310 picture: the program's name and version over a car, drawn
-    // for a screen of the given pixel ratio so that it stays sharp.
+    // The 407 x 310 picture, the program's name and version over a car, for a
+    // screen of the given pixel ratio: drawn at 1x and 2x, scaled for others.
     static QPixmap Picture(qreal pixelRatio);
 
 private:
