@@ -1,8 +1,9 @@
 # The Debian packages the project needs, sourced by the set-up scripts.
 # To build and play (the fonts stand in for Lucida Calligraphy and Times New Roman):
-GAME_PACKAGES="g++ make cmake qt6-base-dev qt6-multimedia-dev libqt6multimedia6 fonts-urw-base35 fonts-liberation2"
+GAME_PACKAGES="g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libsndfile1-dev
+    qt6-wayland fonts-urw-base35 fonts-liberation2"
 # To run the tests as well: a private sound server and its recorder, a private X
 # server with key presses and screenshots, and the checkers of desktop files and
 # Debian packages.
 TEST_PACKAGES="pulseaudio pulseaudio-utils xvfb xdotool x11-utils imagemagick sox python3
-    desktop-file-utils appstream dpkg-dev"
+    desktop-file-utils appstream dpkg-dev weston"

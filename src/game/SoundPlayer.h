@@ -9,10 +9,10 @@ class SoundPlayer
 public:
     virtual ~SoundPlayer() = default;
 
-    // Plays the wave file over and over until the next call.
+    // Plays the sound file over and over until the next call.
     virtual void PlayMusic(const std::string& path) = 0;
 
-    // Plays the wave file once.
+    // Plays the sound file once.
     virtual void PlayEffect(const std::string& path) = 0;
 
     // Silence.

@@ -29,18 +29,29 @@ void LazySoundPlayer::StopSound()
         mPlayer->StopSound();
 }
 
-SoundPlayer* LazySoundPlayer::Player()
+QStringList LazySoundPlayer::FileTypes()
+{
+    SoundPlayerFactory* factory = Factory();
+    return factory ? factory->FileTypes() : QStringList();
+}
+
+SoundPlayerFactory* LazySoundPlayer::Factory()
 {
     // One attempt per run: a module that failed once would fail at every bonus.
     if (mTried)
-        return mPlayer.get();
+        return mFactory;
     mTried = true;
-    auto* factory = qobject_cast<SoundPlayerFactory*>(mLoader.instance());
-    if (factory)
-        mPlayer = factory->CreatePlayer();
-    else
+    mFactory = qobject_cast<SoundPlayerFactory*>(mLoader.instance());
+    if (!mFactory)
         qWarning().noquote() << "Vandrel: no sound, the sound module did not load:"
                              << (mLoader.isLoaded() ? QStringLiteral("it is not Vandrel's")
                                                     : mLoader.errorString());
+    return mFactory;
+}
+
+SoundPlayer* LazySoundPlayer::Player()
+{
+    if (!mPlayer && Factory())
+        mPlayer = mFactory->CreatePlayer();
     return mPlayer.get();
 }

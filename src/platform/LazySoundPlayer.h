@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class SoundPlayerFactory;
+
 // Sound playback from the sound module, loaded at the first request to play. A game
 // that stays silent never loads Qt Multimedia and the audio libraries behind it,
 // which are more than a tenth of the program's memory. Without a usable module the
@@ -21,12 +23,15 @@ public:
     // Nothing plays before the module is loaded, so this never loads it.
     void StopSound() override;
 
-    bool IsLoaded() const { return mPlayer != nullptr; }
+    // The file name extensions of the files it can play; loads the module.
+    QStringList FileTypes();
 
 private:
+    SoundPlayerFactory* Factory();
     SoundPlayer* Player();
 
     QPluginLoader mLoader;
+    SoundPlayerFactory* mFactory = nullptr;
     bool mTried = false;
     std::unique_ptr<SoundPlayer> mPlayer; // declared last: its code is in the module
 };

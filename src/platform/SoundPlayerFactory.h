@@ -2,6 +2,7 @@
 
 #include "game/SoundPlayer.h"
 
+#include <QStringList>
 #include <QtPlugin>
 
 #include <memory>
@@ -15,7 +16,10 @@ public:
     virtual ~SoundPlayerFactory() = default;
 
     virtual std::unique_ptr<SoundPlayer> CreatePlayer() = 0;
+
+    // The file name extensions of the sound files its players can play.
+    virtual QStringList FileTypes() const = 0;
 };
 
-#define SoundPlayerFactory_iid "org.vandrel.Vandrel.SoundPlayerFactory/1"
+#define SoundPlayerFactory_iid "org.vandrel.Vandrel.SoundPlayerFactory/2"
 Q_DECLARE_INTERFACE(SoundPlayerFactory, SoundPlayerFactory_iid)

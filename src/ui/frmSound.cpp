@@ -2,19 +2,25 @@
 
 #include "game/SoundChoice.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 
 #include <QButtonGroup>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStandardPaths>
 
-frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow)
+frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow,
+                   std::function<QStringList()> fileTypes)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                            | Qt::WindowCloseButtonHint),
       mChoice(choice),
-      mMainWindow(mainWindow)
+      mMainWindow(mainWindow),
+      mFileTypes(std::move(fileTypes))
 {
     setWindowTitle(QStringLiteral("Sound Options"));
     setFixedSize(Twips::ToPixels(0, 0, 3825, 2160).size());
@@ -33,7 +39,13 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow)
     }
     mMusic = new QLineEdit(this);
     mMusic->setObjectName(QStringLiteral("txtMusic"));
-    mMusic->setGeometry(Twips::ToPixels(360, 480, 3375, 285));
+    // The path box keeps its designed right end; the "..." button takes the last
+    // part of it.
+    mMusic->setGeometry(Twips::ToPixels(360, 480, 3375 - 360, 285));
+    mBrowse = new QPushButton(QStringLiteral("..."), this);
+    mBrowse->setObjectName(QStringLiteral("cmdBrowse"));
+    mBrowse->setToolTip(tr("Choose the music file"));
+    mBrowse->setGeometry(Twips::ToPixels(3735 - 345, 480, 345, 285));
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(Twips::ToPixels(600, 1560, 1215, 495));
@@ -43,7 +55,8 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow)
     cancel->setGeometry(Twips::ToPixels(1920, 1560, 1215, 495));
 
     // The designed tab order: the path box first, then the options from the bottom up.
-    setTabOrder(mMusic, options[2]);
+    setTabOrder(mMusic, mBrowse);
+    setTabOrder(mBrowse, options[2]);
     setTabOrder(options[2], options[1]);
     setTabOrder(options[1], options[0]);
     setTabOrder(options[0], ok);
@@ -55,6 +68,7 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow)
     });
     connect(mMusic, &QLineEdit::textEdited, this,
             [this](const QString& text) { mChoice.SetMusicText(text.toStdString()); });
+    connect(mBrowse, &QPushButton::clicked, this, &frmSound::ChooseMusic);
     connect(ok, &QPushButton::clicked, this, &frmSound::accept);
     connect(cancel, &QPushButton::clicked, this, &frmSound::reject);
 }
@@ -65,13 +79,35 @@ void frmSound::ShowChoice()
         chosen->setChecked(true);
     mMusic->setText(QString::fromStdString(mChoice.MusicText()));
     mMusic->setEnabled(mChoice.MusicTextEnabled());
+    mBrowse->setEnabled(mChoice.MusicTextEnabled());
+}
+
+void frmSound::ChooseMusic()
+{
+    const QFileInfo current(mMusic->text());
+    const QString folder = !mMusic->text().isEmpty() && current.dir().exists()
+                               ? current.absolutePath()
+                               : QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    QStringList patterns;
+    for (const QString& type : mFileTypes())
+        patterns << QStringLiteral("*.") + type;
+    QStringList filters;
+    if (!patterns.isEmpty())
+        filters << tr("Sound files (%1)").arg(patterns.join(QLatin1Char(' ')));
+    filters << tr("All files (*)");
+    const QString chosen = QFileDialog::getOpenFileName(this, tr("Choose the Music"), folder,
+                                                        filters.join(QStringLiteral(";;")));
+    if (chosen.isEmpty())
+        return;
+    mMusic->setText(chosen);
+    mChoice.SetMusicText(chosen.toStdString());
 }
 
 void frmSound::showEvent(QShowEvent* event)
 {
     ShowChoice();
     if (screen())
-        move(screen()->availableGeometry().center() - rect().center());
+        WindowPlacement::CentreOn(*this, screen()->availableGeometry());
     QDialog::showEvent(event);
 }
 

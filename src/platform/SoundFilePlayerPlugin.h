@@ -4,8 +4,8 @@
 
 #include <QObject>
 
-// The sound module's root object: it makes WavePlayers.
-class WavePlayerPlugin final : public QObject, public SoundPlayerFactory
+// The sound module's root object: it makes its sound player.
+class SoundFilePlayerPlugin final : public QObject, public SoundPlayerFactory
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID SoundPlayerFactory_iid)
@@ -13,4 +13,5 @@ class WavePlayerPlugin final : public QObject, public SoundPlayerFactory
 
 public:
     std::unique_ptr<SoundPlayer> CreatePlayer() override;
+    QStringList FileTypes() const override;
 };

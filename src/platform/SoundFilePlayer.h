@@ -5,16 +5,16 @@
 #include <memory>
 
 class QAudioSink;
-class WaveSource;
+class SoundFileSource;
 
-// Sound playback on Qt's audio sink, fed by a WaveSource: gapless loops and every
-// common wave encoding, which QSoundEffect and QMediaPlayer each only half offer.
+// Sound playback on Qt's audio sink, fed by a SoundFileSource: gapless loops and every
+// format libsndfile reads, which QSoundEffect and QMediaPlayer each only half offer.
 // Without a sound server, or with a file that cannot be played, it stays silent.
-class WavePlayer final : public SoundPlayer
+class SoundFilePlayer final : public SoundPlayer
 {
 public:
-    WavePlayer();
-    ~WavePlayer() override;
+    SoundFilePlayer();
+    ~SoundFilePlayer() override;
 
     void PlayMusic(const std::string& path) override;
     void PlayEffect(const std::string& path) override;
@@ -23,6 +23,6 @@ public:
 private:
     void Play(const std::string& path, bool loop);
 
-    std::unique_ptr<WaveSource> mSource;
+    std::unique_ptr<SoundFileSource> mSource;
     std::unique_ptr<QAudioSink> mSink; // declared last: it reads from mSource
 };

@@ -1,6 +1,6 @@
-#include "platform/WavePlayer.h"
+#include "platform/SoundFilePlayer.h"
 
-#include "platform/WaveSource.h"
+#include "platform/SoundFileSource.h"
 
 #include <QAudioSink>
 #include <QMediaDevices>
@@ -13,24 +13,24 @@ constexpr int bufferMilliseconds = 100;
 
 } // namespace
 
-WavePlayer::WavePlayer() = default;
+SoundFilePlayer::SoundFilePlayer() = default;
 
-WavePlayer::~WavePlayer()
+SoundFilePlayer::~SoundFilePlayer()
 {
     StopSound();
 }
 
-void WavePlayer::PlayMusic(const std::string& path)
+void SoundFilePlayer::PlayMusic(const std::string& path)
 {
     Play(path, true);
 }
 
-void WavePlayer::PlayEffect(const std::string& path)
+void SoundFilePlayer::PlayEffect(const std::string& path)
 {
     Play(path, false);
 }
 
-void WavePlayer::StopSound()
+void SoundFilePlayer::StopSound()
 {
     if (mSink)
         mSink->stop();
@@ -38,10 +38,10 @@ void WavePlayer::StopSound()
     mSource.reset();
 }
 
-void WavePlayer::Play(const std::string& path, bool loop)
+void SoundFilePlayer::Play(const std::string& path, bool loop)
 {
     StopSound();
-    auto source = std::make_unique<WaveSource>(QString::fromStdString(path), loop);
+    auto source = std::make_unique<SoundFileSource>(QString::fromStdString(path), loop);
     if (!source->isOpen())
         return;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
