@@ -30,9 +30,12 @@ int main(int argc, char* argv[])
 
     // Deletes itself once it has handed over to the main window.
     auto* splash = new frmSplash([&] {
-        if (!window)
-            window = std::make_unique<frmMain>(
-                frmMain::Services{store, sound, random, clock, dialogs, ProgramFolder()});
+        if (!window) {
+            window = std::make_unique<frmMain>(Outside{store, sound, random, clock, dialogs},
+                                               ProgramFolder(),
+                                               [&sound] { return sound.FileTypes(); });
+            dialogs.SetOwner(window.get());
+        }
         window->show();
     });
     splash->show();

@@ -11,6 +11,7 @@
 #include "game/SoundPlayer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
@@ -32,15 +33,17 @@ std::int16_t PinnedSum(std::int32_t a, std::int32_t b)
 
 } // namespace
 
-Game::Game(MainControls& controls, SoundChoice& soundChoice, Outside outside,
+Game::Game(MainControls& controls, SoundChoice& soundChoice, Outside outside, GameWindow& window,
            std::string decimalSeparator, std::string programFolder)
     : mControls(controls),
       mSoundChoice(soundChoice),
       mOutside(outside),
+      mWindow(window),
       mSettings(outside.store),
       mDecimalSeparator(std::move(decimalSeparator)),
       mProgramFolder(std::move(programFolder))
 {
+    outside.random.Randomize(outside.clock.Now());
 }
 
 Game::~Game() = default;
@@ -74,6 +77,8 @@ void Game::GameStart()
     mControls.lblDist->Caption = "0 km";
 
     mGameTime = Numbers::NumberFromText(mSettings.GetSeeded(InitialSettings::time, "30"));
+    if (!(mGameTime > 0) || !std::isfinite(mGameTime))
+        mGameTime = firstRunTime;
     mTimeLeft = mGameTime;
     mControls.lblTime->Caption = Shown(mTimeLeft) + " sec";
 
@@ -120,7 +125,7 @@ void Game::EndGame(const std::string& Reason)
         GameStart();
     } else {
         mEnded = true;
-        mOutside.window.Unload();
+        mWindow.Unload();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/InitialSettings.h"
+#include "game/Outside.h"
 #include "game/clsCar.h"
 
 #include <array>
@@ -8,13 +9,8 @@
 #include <memory>
 #include <string>
 
-class Clock;
-class Dialogs;
 class GameWindow;
-class RandomSource;
-class SettingsStore;
 class SoundChoice;
-class SoundPlayer;
 struct Control;
 struct MainControls;
 
@@ -44,19 +40,15 @@ public:
     static constexpr int vkDown = 40;
     static constexpr int vkF1 = 112;
 
-    struct Outside
-    {
-        SettingsStore& store;
-        SoundPlayer& sound;
-        RandomSource& random;
-        const Clock& clock;
-        Dialogs& dialogs;
-        GameWindow& window;
-    };
+    // The first-run game length, which also stands in for a stored one that is not
+    // a positive number: such a game would end at once, again and again, and the
+    // player could never reach the menus to mend it.
+    static constexpr double firstRunTime = 30;
 
-    // decimalSeparator: the user's, for the texts shown; programFolder: where
-    // "TimeBonus.wav" lies.
-    Game(MainControls& controls, SoundChoice& soundChoice, Outside outside,
+    // Seeds the random numbers from the clock once, so that no two runs deal the
+    // same traffic. decimalSeparator: the user's, for the texts shown;
+    // programFolder: where "TimeBonus.wav" lies.
+    Game(MainControls& controls, SoundChoice& soundChoice, Outside outside, GameWindow& window,
          std::string decimalSeparator, std::string programFolder);
     ~Game();
 
@@ -96,6 +88,7 @@ private:
     MainControls& mControls;
     SoundChoice& mSoundChoice;
     Outside mOutside;
+    GameWindow& mWindow;
     InitialSettings mSettings;
     std::string mDecimalSeparator;
     std::string mProgramFolder;

@@ -1,11 +1,15 @@
 #include "ui/HelpWindow.h"
 
+#include "ui/WindowPlacement.h"
+
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
 HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window)
 {
+    setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(tr("Vandrel Help"));
     mBrowser = new QTextBrowser(this);
     mBrowser->setOpenExternalLinks(false);
@@ -14,16 +18,16 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(mBrowser);
     resize(520, 600);
+    for (auto* shortcut : {new QShortcut(QKeySequence(Qt::Key_Escape), this),
+                           new QShortcut(QKeySequence::Close, this)})
+        connect(shortcut, &QShortcut::activated, this, &QWidget::close);
 }
 
-void HelpWindow::ShowHelp()
+void HelpWindow::ShowOver(const QWidget& window)
 {
+    if (!isVisible())
+        WindowPlacement::CentreOn(*this, window.frameGeometry());
     show();
     raise();
     activateWindow();
-}
-
-QString HelpWindow::Text() const
-{
-    return mBrowser->toPlainText();
 }

@@ -4,7 +4,8 @@
 
 class QTextBrowser;
 
-// The program's help: a window of its own showing the help document.
+// The program's help: a window of its own showing the help document. Escape and
+// the platform's Close shortcut close it.
 class HelpWindow final : public QWidget
 {
     Q_OBJECT
@@ -12,10 +13,9 @@ class HelpWindow final : public QWidget
 public:
     HelpWindow();
 
-    // Shows the window, or brings it to the front when it is open already.
-    void ShowHelp();
-
-    QString Text() const;
+    // Shows the window centred over another when it opens, or brings it to the
+    // front when it is open already.
+    void ShowOver(const QWidget& window);
 
 private:
     QTextBrowser* mBrowser = nullptr;

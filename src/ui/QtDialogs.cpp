@@ -1,6 +1,5 @@
 #include "ui/QtDialogs.h"
 
-#include <QApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -26,7 +25,7 @@ Dialogs::Answer QtDialogs::MsgBox(const std::string& prompt, Style style, const 
         buttons = QMessageBox::Yes | QMessageBox::No;
         break;
     }
-    QMessageBox box(icon, Text(title), Text(prompt), buttons, QApplication::activeWindow());
+    QMessageBox box(icon, Text(title), Text(prompt), buttons, mOwner);
     const int pressed = box.exec();
     if (pressed == QMessageBox::Yes)
         return Answer::Yes;
@@ -38,7 +37,7 @@ Dialogs::Answer QtDialogs::MsgBox(const std::string& prompt, Style style, const 
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
                                 const std::string& preset)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(mOwner);
     dialog.setWindowTitle(Text(title));
     dialog.setLabelText(Text(prompt));
     dialog.setTextValue(QString::fromStdString(preset));

@@ -3,13 +3,14 @@
 #include "game/SoundPlayer.h"
 #include "ui/HelpWindow.h"
 #include "ui/RoadView.h"
+#include "ui/StatusRow.h"
 #include "ui/Twips.h"
+#include "ui/WindowPlacement.h"
 #include "ui/frmSound.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
-#include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
@@ -22,16 +23,17 @@ constexpr double clientHeight = 6795;
 
 } // namespace
 
-frmMain::frmMain(Services services, QWidget* parent)
+frmMain::frmMain(Outside outside, std::string programFolder,
+                 std::function<QStringList()> soundFileTypes, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      mServices(std::move(services)),
-      mSoundChoice(mServices.store, mServices.sound),
+      mOutside(outside),
+      mSoundFileTypes(std::move(soundFileTypes)),
+      mSoundChoice(outside.store, outside.sound),
       mGame(mControls, mSoundChoice,
-            Game::Outside{mServices.store, mServices.sound, mServices.random, mServices.clock,
-                          mServices.dialogs, *this},
-            QLocale().decimalPoint().toStdString(), mServices.programFolder),
-      mMenus(mGame, mServices.store, mServices.dialogs)
+            Outside{outside.store, outside.sound, outside.random, outside.clock, *this}, *this,
+            QLocale().decimalPoint().toStdString(), std::move(programFolder)),
+      mMenus(mGame, outside.store, *this)
 {
     setWindowTitle(QStringLiteral("Vandrel!"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
@@ -40,13 +42,18 @@ frmMain::frmMain(Services services, QWidget* parent)
     client->setFixedSize(Twips::ToPixels(clientWidth), Twips::ToPixels(clientHeight));
     mRoad = new RoadView(mControls, client);
     mRoad->setGeometry(Twips::ToPixels(*mControls.picRoad));
-    mSpeedLabel = AddStatusLabel(client, *mControls.lblSpeed);
-    mTimeLabel = AddStatusLabel(client, *mControls.lblTime);
-    mDistLabel = AddStatusLabel(client, *mControls.lblDist);
+    mRoad->setObjectName(QStringLiteral("picRoad"));
+    mStatus = std::make_unique<StatusRow>(
+        client,
+        std::array<QRect, 3>{Twips::ToPixels(*mControls.lblSpeed), Twips::ToPixels(*mControls.lblTime),
+                             Twips::ToPixels(*mControls.lblDist)},
+        client->width() - StatusRow::gap);
     setCentralWidget(client);
     BuildMenus();
     setFixedSize(sizeHint());
 
+    mTimer1.setParent(this);
+    mTimer1.setObjectName(QStringLiteral("Timer1"));
     mTimer1.setTimerType(Qt::PreciseTimer);
     connect(&mTimer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(mRoad, &RoadView::keyDown, this, &frmMain::picRoad_KeyDown);
@@ -57,13 +64,6 @@ frmMain::frmMain(Services services, QWidget* parent)
 }
 
 frmMain::~frmMain() = default;
-
-QLabel* frmMain::AddStatusLabel(QWidget* parent, const Control& control)
-{
-    auto* label = new QLabel(parent);
-    label->setGeometry(Twips::ToPixels(control));
-    return label;
-}
 
 void frmMain::BuildMenus()
 {
@@ -101,7 +101,7 @@ void frmMain::Command(void (MenuCommands::*command)())
 void frmMain::mnuSound_Click()
 {
     if (!mSoundDialog) {
-        mSoundDialog = std::make_unique<frmSound>(mSoundChoice, this);
+        mSoundDialog = std::make_unique<frmSound>(mSoundChoice, this, mSoundFileTypes);
         connect(mSoundDialog.get(), &frmSound::helpRequested, this, &frmMain::ShowHelp);
     }
     mSoundDialog->show();
@@ -119,7 +119,7 @@ void frmMain::ShowHelp()
 {
     if (!mHelp)
         mHelp = std::make_unique<HelpWindow>();
-    mHelp->ShowHelp();
+    mHelp->ShowOver(*this);
 }
 
 void frmMain::Timer1_Timer()
@@ -136,22 +136,10 @@ void frmMain::picRoad_KeyDown(int keyCode, int shift)
         ShowHelp();
 }
 
-void frmMain::ShowCaption(QLabel* label, const Control& control)
-{
-    const QString text = QString::fromStdString(control.Caption);
-    if (label->text() == text)
-        return;
-    label->setText(text);
-    // Fonts differ from system to system: a text never gets cut off.
-    label->resize(std::max(Twips::ToPixels(control.Width), label->sizeHint().width()),
-                  label->height());
-}
-
 void frmMain::Sync()
 {
-    ShowCaption(mSpeedLabel, *mControls.lblSpeed);
-    ShowCaption(mTimeLabel, *mControls.lblTime);
-    ShowCaption(mDistLabel, *mControls.lblDist);
+    mStatus->Show({mControls.lblSpeed->Caption, mControls.lblTime->Caption,
+                   mControls.lblDist->Caption});
     // Setting the interval restarts a running timer: only when it changes, or every
     // event would push the next tick back.
     if (mTimer1.interval() != mControls.Timer1.Interval)
@@ -178,7 +166,7 @@ void frmMain::showEvent(QShowEvent* event)
     mRoad->setFocus();
     if (!mCentred && screen()) {
         mCentred = true;
-        move(screen()->availableGeometry().center() - rect().center());
+        WindowPlacement::CentreOn(*this, screen()->availableGeometry());
     }
 }
 
@@ -187,10 +175,23 @@ void frmMain::Unload()
     close();
 }
 
+Dialogs::Answer frmMain::MsgBox(const std::string& prompt, Style style, const std::string& title)
+{
+    Sync();
+    return mOutside.dialogs.MsgBox(prompt, style, title);
+}
+
+std::string frmMain::InputBox(const std::string& prompt, const std::string& title,
+                              const std::string& preset)
+{
+    Sync();
+    return mOutside.dialogs.InputBox(prompt, title, preset);
+}
+
 void frmMain::closeEvent(QCloseEvent* event)
 {
     mTimer1.stop();
-    mServices.sound.StopSound();
+    mOutside.sound.StopSound();
     mSoundDialog.reset();
     mHelp.reset();
     event->accept();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/Dialogs.h"
 #include "game/Game.h"
 #include "game/GameWindow.h"
 #include "game/MainControls.h"
@@ -9,42 +10,29 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class HelpWindow;
-class QLabel;
 class RoadView;
+class StatusRow;
 class frmSound;
 
 // The game's window: the road, the three status labels and the menus. It turns
 // Timer1 and the player's keys into calls on the game and shows the control model
-// after each of them. Creating it runs the game start, so the first picture shown
-// is the new game's.
-class frmMain final : public QMainWindow, private GameWindow
+// after each of them, and before any box the game opens, so that a box always
+// stands over the game as it is. Creating it runs the game start, so the first
+// picture shown is the new game's.
+class frmMain final : public QMainWindow, private GameWindow, private Dialogs
 {
     Q_OBJECT
 
 public:
-    struct Services
-    {
-        SettingsStore& store;
-        SoundPlayer& sound;
-        RandomSource& random;
-        const Clock& clock;
-        Dialogs& dialogs;
-        std::string programFolder;
-    };
-
-    explicit frmMain(Services services, QWidget* parent = nullptr);
+    // programFolder: where "TimeBonus.wav" lies; soundFileTypes: the extensions of
+    // the sound files that can be played, for the sound dialog's file chooser.
+    frmMain(Outside outside, std::string programFolder,
+            std::function<QStringList()> soundFileTypes, QWidget* parent = nullptr);
     ~frmMain() override;
-
-    const MainControls& Controls() const { return mControls; }
-    Game& GameState() { return mGame; }
-    RoadView* Road() const { return mRoad; }
-    const QTimer& Timer1() const { return mTimer1; }
-    frmSound* SoundDialog() const { return mSoundDialog.get(); }
-    HelpWindow* Help() const { return mHelp.get(); }
-    int SoundMode() const { return mSoundChoice.Mode(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,18 +41,20 @@ protected:
 
 private:
     void Unload() override;
+    Answer MsgBox(const std::string& prompt, Style style, const std::string& title) override;
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& preset) override;
     void BuildMenus();
     void Command(void (MenuCommands::*command)());
     void mnuSound_Click();
     void mnuHelp_Click();
     void ShowHelp();
-    QLabel* AddStatusLabel(QWidget* parent, const Control& control);
     void Timer1_Timer();
     void picRoad_KeyDown(int keyCode, int shift);
-    void ShowCaption(QLabel* label, const Control& control);
     void Sync();
 
-    Services mServices;
+    Outside mOutside;
+    std::function<QStringList()> mSoundFileTypes;
     MainControls mControls;
     SoundChoice mSoundChoice;
     Game mGame;
@@ -73,8 +63,6 @@ private:
     std::unique_ptr<frmSound> mSoundDialog;
     std::unique_ptr<HelpWindow> mHelp;
     RoadView* mRoad = nullptr;
-    QLabel* mSpeedLabel = nullptr;
-    QLabel* mTimeLabel = nullptr;
-    QLabel* mDistLabel = nullptr;
+    std::unique_ptr<StatusRow> mStatus;
     bool mCentred = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 frmSplash::frmSplash(std::function<void()> showMain)
     : QSplashScreen(Picture(QGuiApplication::primaryScreen()
@@ -14,6 +15,23 @@ frmSplash::frmSplash(std::function<void()> showMain)
     mTimer.setInterval(2000);
     connect(&mTimer, &QTimer::timeout, this, &frmSplash::tmrSplash_Timer);
     mTimer.start();
+}
+
+void frmSplash::showEvent(QShowEvent* event)
+{
+    QSplashScreen::showEvent(event);
+    FitPicture();
+    if (!mFollowsScreen && windowHandle()) {
+        mFollowsScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &frmSplash::FitPicture);
+    }
+}
+
+void frmSplash::FitPicture()
+{
+    const qreal ratio = devicePixelRatio();
+    if (pixmap().devicePixelRatio() != ratio)
+        setPixmap(Picture(ratio));
 }
 
 void frmSplash::tmrSplash_Timer()

@@ -21,9 +21,15 @@ public:
     // screen of the given pixel ratio: drawn at 1x and 2x, scaled for others.
     static QPixmap Picture(qreal pixelRatio);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void tmrSplash_Timer();
+    // The picture for the pixel ratio of the screen the splash is on.
+    void FitPicture();
 
     std::function<void()> mShowMain;
     QTimer mTimer;
+    bool mFollowsScreen = false;
 };
