@@ -5,7 +5,7 @@
 //   bench_vandrel [--quick]      (--quick skips the 30-second game)
 //   bench_vandrel --first-sound
 
-#include "WindowHarness.h"
+#include "WindowOnFakes.h"
 #include "platform/LazySoundPlayer.h"
 #include "ui/RoadView.h"
 
@@ -44,9 +44,12 @@ void Report(const char* name, double value, const char* unit, const char* agains
 // The tick alone, on the real generator, with game overs answered Yes.
 void TickCost()
 {
-    GameHarness h(".", GameHarness::Draws::Generated);
-    h.store.Set("Time", "1e9");
-    Game& game = h.game;
+    Fakes h;
+    h.settings = {{"Sound", "2"}, {"Time", "1e9"}};
+    RandomGenerator random;
+    MainControls controls;
+    SoundChoice choice(h, h);
+    Game game(controls, choice, h.Services(random), h, ".", "");
     game.GameStart();
     constexpr int batches = 10000, perBatch = 10; // 100,000 ticks
     std::vector<double> samples;
@@ -62,12 +65,13 @@ void TickCost()
 }
 
 // The real window, its traffic drawn by the program's own generator.
-struct LiveWindow : WindowHarness
+struct LiveWindow : WindowOnFakes
 {
     explicit LiveWindow(const std::string& time = "1e9", const std::string& speed = "100")
-        : WindowHarness({{"Time", time}, {"Speed", speed}}, GameHarness::Draws::Generated)
+        : WindowOnFakes({{"Sound", "2"}, {"Time", time}, {"Speed", speed}}, true)
     {
     }
+    QWidget* Road() const { return Find("picRoad"); }
 };
 
 void PaintCost()
@@ -106,7 +110,7 @@ void KeyToScreen()
     LiveWindow w;
     QApplication::processEvents();
     PaintWatch watch;
-    w.form->Road()->installEventFilter(&watch);
+    w.Road()->installEventFilter(&watch);
     std::vector<double> samples;
     int turns = 0, worstTurns = 0; // processEvents calls until the paint
     for (int i = 0; i < 200; ++i) {
@@ -114,7 +118,7 @@ void KeyToScreen()
         const int before = watch.paints;
         const auto start = Clock::now();
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(w.form->Road(), &press);
+        QApplication::sendEvent(w.Road(), &press);
         for (turns = 0; watch.paints == before && turns < 100; ++turns)
             QApplication::processEvents();
         samples.push_back(Micro(Clock::now() - start) / 1000.0);
@@ -131,10 +135,10 @@ void GameTimeAgainstWallTime(QApplication& app)
     LiveWindow w("30", "0");
     std::vector<Clock::time_point> ticks;
     ticks.reserve(700);
-    QObject::connect(&w.form->Timer1(), &QTimer::timeout, [&ticks] { ticks.push_back(Clock::now()); });
+    QObject::connect(w.Find<QTimer>("Timer1"), &QTimer::timeout, [&ticks] { ticks.push_back(Clock::now()); });
     Clock::time_point over;
-    w.dialogs.answers = {Dialogs::Answer::Ok, Dialogs::Answer::No};
-    w.dialogs.whileOpen = [&over] {
+    w.answers = {Dialogs::Answer::Ok, Dialogs::Answer::No};
+    w.whileOpen = [&over] {
         if (over == Clock::time_point())
             over = Clock::now();
     };
@@ -165,7 +169,7 @@ void FirstSound()
     const auto later = Clock::now();
     sound.PlayEffect(effect);
     const auto end = Clock::now();
-    if (!sound.IsLoaded()) {
+    if (sound.FileTypes().isEmpty()) {
         std::printf("first sound: the sound module did not load\n");
         return;
     }

@@ -1,7 +1,7 @@
 // libFuzzer target: whatever the settings hold, a game starts and plays.
 // The input is split at NUL bytes into the texts of Speed, Time, Sound and
 // MusicPath, then the bytes after that drive keys and ticks.
-#include "../tests/GameFakes.h"
+#include "../tests/Fakes.h"
 
 #include <cstdint>
 #include <string>
@@ -18,13 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             parts[part] += char(data[i]);
     }
 
-    GameHarness h;
+    GameOnFakes h({});
     const char* keys[] = {"Speed", "Time", "Sound", "MusicPath"};
     for (int k = 0; k < 4; ++k)
         if (!parts[std::size_t(k)].empty())
-            h.store.Set(keys[k], parts[std::size_t(k)]);
+            h.settings[keys[k]] = parts[std::size_t(k)];
     for (int d = 0; d < 64; ++d)
-        h.random.draws.push_back(float(d % 17) / 17.0f);
+        h.draws.push_back(float(d % 17) / 17.0f);
     h.game.GameStart();
 
     // Play a little: each byte is a key or a run of ticks.
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else
             for (int t = 0; t < c % 32; ++t)
                 h.game.Tick();
-        if (h.window.unloads > 0)
+        if (h.log.contains("unload"))
             break;
     }
     return 0;

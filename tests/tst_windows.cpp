@@ -1,46 +1,54 @@
-// The sound options dialog, the menus' window commands, help and the splash
-// window, offscreen, on in-memory services.
+// The windows, offscreen (and again at scale 2): the main window's label row, the
+// screen behind the game-over boxes, keys and Timer1, help, the sound dialog and
+// its file chooser, the real message boxes and the splash.
 
-#include "TextList.h"
-#include "WindowHarness.h"
+#include "WindowOnFakes.h"
 #include "ui/HelpWindow.h"
 #include "ui/QtDialogs.h"
-#include "ui/RoadView.h"
-#include "ui/frmMain.h"
+#include "ui/StatusRow.h"
 #include "ui/frmSound.h"
 #include "ui/frmSplash.h"
 
 #include <QtTest>
 
-#include <QButtonGroup>
-#include <QInputDialog>
+#include <QAction>
+#include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
-
-#include <memory>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 
 namespace {
 
-struct Window : WindowHarness
+void Key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    template <typename T>
-    T* In(QWidget* parent, const char* name) { return parent->findChild<T*>(name); }
-};
+    QTest::keyClick(widget, Qt::Key(key), modifiers);
+}
 
-// Answers the next modal dialog as soon as it is up.
-void Answer(std::function<void(QWidget*)> answer)
+// Runs once the next modal box is open.
+void WhenModal(std::function<void(QWidget*)> act)
 {
-    QTimer::singleShot(0, [answer] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        answer(dialog);
+    QTimer::singleShot(0, [act] {
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        act(QApplication::activeModalWidget());
     });
 }
+
+// Counts the paints of a widget.
+struct PaintCounter : QObject
+{
+    PaintCounter(QWidget* widget, int& paints) : mPaints(paints) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        mPaints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int& mPaints;
+};
 
 } // namespace
 
@@ -49,302 +57,237 @@ class TestWindows : public QObject
     Q_OBJECT
 
 private slots:
-    void soundDialogOpensWithTheStoredChoice();
-    void soundDialogKeepsOrForgetsTheChoice_data();
-    void soundDialogKeepsOrForgetsTheChoice();
-    void pathBoxFollowsTheClickRule();
-    void openingAMenuPauses_data();
-    void openingAMenuPauses();
-    void menuCommandsReachTheGame();
-    void minimisingPauses();
-    void keysDoNotHoldBackTheTick();
-    void helpPausesAndOpensTheHelp();
-    void closingStopsTheSoundAndTheDialog();
-    void messageAndInputBoxesAnswer_data();
-    void messageAndInputBoxesAnswer();
-    void splashPictureSuitsEveryScreen_data();
-    void splashPictureSuitsEveryScreen();
-    void splashOpensTheMainWindowBeforeItCloses();
+    void labelRow_data();
+    void labelRow();
+    void boxesOpenOverTheLastState_data();
+    void boxesOpenOverTheLastState();
+    void keysAndTimer1();
+    void helpWindow();
+    void soundDialog();
+    void fileChooser_data();
+    void fileChooser();
+    void boxesBelongToTheMainWindow();
+    void splashFitsTheScreen();
 };
 
-void TestWindows::soundDialogOpensWithTheStoredChoice()
+void TestWindows::labelRow_data()
 {
-    Window w;
-    frmSound* dialog = w.OpenSoundDialog();
-    QVERIFY(dialog && dialog->isVisible());
-    QVERIFY(!w.form->isVisible());
-    QVERIFY(!dialog->isModal());
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Sound Options"));
-    QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
-    QCOMPARE(dialog->size(), QSize(255, 144));
-    QVERIFY(w.In<QRadioButton>(dialog, "optSound1")->isChecked());
-    QCOMPARE(w.In<QRadioButton>(dialog, "optSound0")->text(), QStringLiteral("Background Music"));
-    const QLineEdit* path = w.In<QLineEdit>(dialog, "txtMusic");
-    QVERIFY(path->text().isEmpty());
-    QVERIFY(!path->isEnabled());
-    QVERIFY(w.In<QPushButton>(dialog, "cmdOK")->isDefault());
-    QVERIFY(!w.form->Timer1().isActive()); // the menu paused the game
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<bool>("designed");
+
+    QTest::newRow("start") << "100" << "30" << true;
+    QTest::newRow("usual range at its end") << "999" << "999.999" << true;
+    QTest::newRow("1000 km/h, 100000 s") << "1000" << "100000" << false;
+    QTest::newRow("the longest texts") << "-16384" << "1.79769313486231E+308" << false;
 }
 
-void TestWindows::soundDialogKeepsOrForgetsTheChoice_data()
+void TestWindows::labelRow()
 {
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QString>("sound");
-    QTest::addColumn<QString>("musicPath");
-    QTest::addColumn<QStringList>("calls");
-
-    QTest::newRow("OK") << "ok" << "0" << "/music/drive.wav" << QStringList{"music:/music/drive.wav"};
-    QTest::newRow("Enter") << "enter" << "0" << "/music/drive.wav"
-                           << QStringList{"music:/music/drive.wav"};
-    QTest::newRow("Cancel") << "cancel" << "1" << "" << QStringList{};
-    QTest::newRow("Esc") << "escape" << "1" << "" << QStringList{};
-    QTest::newRow("title-bar close acts as Cancel") << "close" << "1" << "" << QStringList{};
+    QFETCH(QString, speed);
+    QFETCH(QString, time);
+    WindowOnFakes w({{"Sound", "2"}, {"Speed", speed.toStdString()}, {"Time", time.toStdString()}});
+    const QLabel* labels[] = {w.Find<QLabel>("lblSpeed"), w.Find<QLabel>("lblTime"), w.Find<QLabel>("lblDist")};
+    const QRect designed[] = {{16, 424, 57, 17}, {80, 424, 73, 17}, {160, 424, 57, 17}};
+    for (int i = 0; i < 3; ++i) {
+        const QLabel* label = labels[i];
+        QVERIFY(label->geometry().left() >= 16 && label->geometry().right() < w.form->width());
+        if (i > 0)
+            QVERIFY(labels[i - 1]->geometry().right() + StatusRow::gap < label->geometry().left());
+        if (FETCH(bool, designed))
+            QCOMPARE(label->geometry().topLeft(), designed[i].topLeft());
+        // Readable: the whole text, or its start with an ellipsis.
+        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+        QVERIFY(label->text().size() >= 4);
+    }
+    QCOMPARE(labels[0]->text().startsWith(speed.left(3)), true);
+    QCOMPARE(w.form->size(), w.form->minimumSize()); // the window keeps its fixed size
+    // Where the texts are too long even to share the row, the widest gives way.
+    const auto places = StatusRow::Place({designed[0], designed[1], designed[2]}, 220, {60, 400, 50});
+    QCOMPARE(places[0].width(), 60);
+    QCOMPARE(places[2].width(), 50);
+    QCOMPARE(places[1].width(), 220 - 16 - 2 * StatusRow::gap - 110);
 }
 
-void TestWindows::soundDialogKeepsOrForgetsTheChoice()
+void TestWindows::boxesOpenOverTheLastState_data()
 {
-    QFETCH(QString, how);
-    QFETCH(QString, sound);
-    QFETCH(QString, musicPath);
-    QFETCH(QStringList, calls);
-
-    Window w;
-    frmSound* dialog = w.OpenSoundDialog();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    w.In<QRadioButton>(dialog, "optSound0")->click();
-    QLineEdit* path = w.In<QLineEdit>(dialog, "txtMusic");
-    QVERIFY(path->isEnabled());
-    path->setFocus();
-    QTest::keyClicks(path, QStringLiteral("/music/drive.wav"));
-
-    if (how == "ok")
-        w.In<QPushButton>(dialog, "cmdOK")->click();
-    else if (how == "cancel")
-        w.In<QPushButton>(dialog, "cmdCancel")->click();
-    else if (how == "enter")
-        QTest::keyClick(path, Qt::Key_Return);
-    else if (how == "escape")
-        QTest::keyClick(path, Qt::Key_Escape);
-    else
-        dialog->close();
-
-    QVERIFY(!dialog->isVisible());
-    QVERIFY(w.form->isVisible());
-    QVERIFY(!w.form->Timer1().isActive()); // still paused until a key in the road
-    QCOMPARE(QString::fromStdString(w.store.GetSetting("Vandrel", "Initial", "Sound")), sound);
-    QCOMPARE(QString::fromStdString(w.store.GetSetting("Vandrel", "Initial", "MusicPath")),
-             musicPath);
-    QCOMPARE(TextList(w.sound.calls), calls);
-
-    // Opened again, the dialog shows what is stored.
-    w.OpenSoundDialog();
-    QCOMPARE(w.In<QRadioButton>(dialog, "optSound0")->isChecked(), sound == "0");
-    QCOMPARE(path->text(), musicPath);
-    QCOMPARE(path->isEnabled(), sound == "0"); // Cancel ran the loading step again
-
-    // A key in the road resumes the game.
-    QTest::keyClick(w.form->Road(), Qt::Key_Left);
-    QVERIFY(w.form->Timer1().isActive() || !w.form->isVisible());
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("Time Over!!") << "0.05" << "Time Over!!\r\nYou covered 0.001 km";
+    QTest::newRow("Crashed!!") << "30" << "Crashed!!\r\nYou covered 0.061 km";
 }
 
-void TestWindows::pathBoxFollowsTheClickRule()
+void TestWindows::boxesOpenOverTheLastState()
 {
-    Window w;
-    frmSound* dialog = w.OpenSoundDialog();
-    w.In<QRadioButton>(dialog, "optSound0")->click();
-    w.In<QRadioButton>(dialog, "optSound2")->click();
-    QVERIFY(w.In<QLineEdit>(dialog, "txtMusic")->isEnabled());
-    w.In<QPushButton>(dialog, "cmdOK")->click();
-    QCOMPARE(w.store.GetSetting("Vandrel", "Initial", "Sound"), std::string("2"));
-    w.OpenSoundDialog();
-    QVERIFY(w.In<QLineEdit>(dialog, "txtMusic")->isEnabled());
+    QFETCH(QString, time);
+    // Racer 0 in the player's track: at 100 km/h it meets the player in the 45th tick.
+    WindowOnFakes w({{"Sound", "2"}, {"Speed", "100"}, {"Time", time.toStdString()}});
+    w.draws = {0.9f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+    emit w.Find<QMenu>("mnuGame")->aboutToShow();
+    w.Find<QAction>("mnuNewGame")->trigger();
+    // The road repaints for the box, as its own event loop would let it.
+    auto* road = w.Find("picRoad");
+    int paints = 0;
+    PaintCounter counter(road, paints);
+    int paintedForTheBox = -1;
+    QString timeShown;
+    w.answers = {Dialogs::Answer::Ok, Dialogs::Answer::No};
+    w.whileOpen = [&] {
+        if (paintedForTheBox >= 0)
+            return;
+        const int before = paints;
+        QApplication::processEvents();
+        paintedForTheBox = paints - before;
+        timeShown = w.Find<QLabel>("lblTime")->text();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(paintedForTheBox >= 0, 5000);
+    QCOMPARE(w.log.filter("Game Over|").first(), "Game Over|" + FETCH(QString, box));
+    QCOMPARE(paintedForTheBox, 1);
+    QCOMPARE(timeShown, time == "0.05" ? "0 sec" : "27.8 sec");
 }
 
-void TestWindows::openingAMenuPauses_data()
+void TestWindows::keysAndTimer1()
 {
-    QTest::addColumn<QString>("menu");
-    QTest::newRow("Game") << "mnuGame";
-    QTest::newRow("Help") << "mnuHelpMenu";
-}
-
-void TestWindows::openingAMenuPauses()
-{
-    QFETCH(QString, menu);
-    Window w;
-    QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
-    w.form->findChild<QMenu*>(menu)->popup(w.form->mapToGlobal(QPoint(0, 0)));
-    QVERIFY(!w.form->Timer1().isActive());
-    QVERIFY(w.form->Controls().lblPaused->Visible);
-    w.form->findChild<QMenu*>(menu)->close();
-}
-
-void TestWindows::menuCommandsReachTheGame()
-{
-    Window w;
-    w.OpenMenu("mnuGame");
-    w.random.draws = {0, 0, 0, 0, 0, 0};
-    w.Trigger("mnuNewGame");
-    QVERIFY(w.form->Timer1().isActive());
-
-    w.OpenMenu("mnuGame");
-    w.dialogs.typed = {"150"};
-    w.random.draws = {0, 0, 0, 0, 0, 0};
-    w.Trigger("mnuSetSpeed");
-    QVERIFY(w.form->Timer1().isActive());
-    QCOMPARE(w.form->Controls().lblSpeed->Caption, std::string("150 kmph"));
-
-    w.OpenMenu("mnuHelpMenu");
-    w.Trigger("mnuAbout");
-    QCOMPARE(w.dialogs.boxes.back().substr(0, 6), std::string("About|"));
-    QVERIFY(!w.form->Timer1().isActive());
-}
-
-void TestWindows::minimisingPauses()
-{
-    Window w;
-    QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
-    w.form->showMinimized();
-    QTRY_VERIFY(w.form->isMinimized());
-    QVERIFY(!w.form->Timer1().isActive());
-    w.form->showNormal();
-    QTRY_VERIFY(!w.form->isMinimized());
-    QVERIFY(!w.form->Timer1().isActive()); // restored, still paused
-    QVERIFY(w.form->Controls().lblPaused->Visible);
-}
-
-void TestWindows::keysDoNotHoldBackTheTick()
-{
-    Window w;
-    QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
-    int ticks = 0;
-    connect(&w.form->Timer1(), &QTimer::timeout, [&ticks] { ++ticks; });
-    // A key every 10 ms for a second: the tick keeps its own 50 ms rhythm (20 ticks).
-    for (int i = 0; i < 100; ++i) {
-        QTest::keyClick(w.form->Road(), Qt::Key_A);
+    WindowOnFakes w({{"Sound", "2"}, {"Speed", "100"}, {"Time", "1e6"}});
+    auto* timer = w.Find<QTimer>("Timer1");
+    QSignalSpy ticks(timer, &QTimer::timeout);
+    // Keys every 10 ms never hold the 50 ms tick back.
+    for (int i = 0; i < 40; ++i) {
+        Key(w.Find("picRoad"), i % 2 ? Qt::Key_Up : Qt::Key_Down);
         QTest::qWait(10);
     }
-    QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
-}
-
-void TestWindows::helpPausesAndOpensTheHelp()
-{
-    Window w;
-    w.OpenMenu("mnuHelpMenu");
-    QTest::keyClick(w.form->Road(), Qt::Key_Left); // running again
-    QVERIFY(w.form->Timer1().isActive());
-    w.Trigger("mnuHelp");
-    QTRY_VERIFY(w.form->Help() && w.form->Help()->isVisible());
-    QVERIFY(!w.form->Timer1().isActive());
-    QVERIFY(w.form->Help()->Text().contains(QStringLiteral("Time bonus")));
-    QVERIFY(w.form->Help()->Text().contains(QStringLiteral("Set Speed")));
-}
-
-void TestWindows::closingStopsTheSoundAndTheDialog()
-{
-    Window w;
-    w.OpenSoundDialog();
-    w.In<QPushButton>(w.form->SoundDialog(), "cmdCancel")->click();
-    w.sound.calls.clear();
+    QVERIFY(ticks.count() >= 5);
+    Key(w.Find("picRoad"), Qt::Key_Pause);
+    QVERIFY(!timer->isActive());
+    Key(w.Find("picRoad"), Qt::Key_Right);
+    QVERIFY(timer->isActive());
+    emit w.Find<QMenu>("mnuGame")->aboutToShow(); // opening a menu pauses
+    QVERIFY(!timer->isActive());
     w.form->close();
-    QCOMPARE(w.sound.calls, std::vector<std::string>{"stop"});
-    QVERIFY(!w.form->SoundDialog());
+    QCOMPARE(w.log.last(), "stop"); // closing stops the sound
 }
 
-void TestWindows::messageAndInputBoxesAnswer_data()
+void TestWindows::helpWindow()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("answer");
-
-    QTest::newRow("input box typed") << "input" << "120";
-    QTest::newRow("input box cancelled") << "input" << "<cancel>";
-    QTest::newRow("Yes") << "yesno" << "Yes";
-    QTest::newRow("No") << "yesno" << "No";
-    QTest::newRow("OK") << "ok" << "Ok";
-}
-
-void TestWindows::messageAndInputBoxesAnswer()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, answer);
-
-    QtDialogs dialogs;
-    if (kind == "input") {
-        Answer([answer](QWidget* widget) {
-            auto* input = qobject_cast<QInputDialog*>(widget);
-            QVERIFY(input);
-            QCOMPARE(input->windowTitle(), QStringLiteral("Set Speed"));
-            QCOMPARE(input->labelText(), QStringLiteral("Enter the speed:"));
-            QCOMPARE(input->textValue(), QStringLiteral("100"));
-            if (answer == "<cancel>") {
-                input->reject();
-            } else {
-                input->setTextValue(answer);
-                input->accept();
-            }
-        });
-        const std::string typed = dialogs.InputBox("Enter the speed:", "Set Speed", "100");
-        QCOMPARE(QString::fromStdString(typed), answer == "<cancel>" ? QString() : answer);
-        return;
+    WindowOnFakes w({{"Sound", "2"}});
+    Key(w.Find("picRoad"), Qt::Key_F1);
+    auto* help = WindowOnFakes::TopLevel<HelpWindow>();
+    QVERIFY(help && help->isVisible());
+    QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
+    QVERIFY((help->frameGeometry().center() - w.form->frameGeometry().center()).manhattanLength() <= 4);
+    QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Crashed!!"));
+    w.Find<QAction>("mnuHelp")->trigger(); // the menu item and a second F1 raise the same window
+    QApplication::processEvents();
+    Key(w.Find("picRoad"), Qt::Key_F1);
+    const auto windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* t) { return qobject_cast<HelpWindow*>(t); }), 1);
+    for (const QKeySequence& close : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+        w.Find<QAction>("mnuHelp")->trigger();
+        QApplication::processEvents();
+        QVERIFY(help->isVisible());
+        QTest::keySequence(help, close);
+        QVERIFY(!help->isVisible());
     }
-    Answer([answer](QWidget* widget) {
-        auto* box = qobject_cast<QMessageBox*>(widget);
-        QVERIFY(box);
-        QCOMPARE(box->text(), QStringLiteral("Time Over!!\nYou covered 0.833 km"));
-        QCOMPARE(box->windowTitle(), QStringLiteral("Game Over"));
-        box->button(answer == "Yes" ? QMessageBox::Yes
-                    : answer == "No" ? QMessageBox::No
-                                     : QMessageBox::Ok)->click();
+}
+
+void TestWindows::soundDialog()
+{
+    WindowOnFakes w({{"Sound", "1"}, {"MusicPath", "/m/a.ogg"}});
+    w.Find<QAction>("mnuSound")->trigger();
+    auto* dialog = WindowOnFakes::TopLevel<frmSound>();
+    QVERIFY(dialog->isVisible() && !w.form->isVisible());
+    auto* path = dialog->findChild<QLineEdit*>("txtMusic");
+    auto* browse = dialog->findChild<QPushButton*>("cmdBrowse");
+    QVERIFY(!path->isEnabled() && !browse->isEnabled());
+    QTest::mouseClick(dialog->findChild<QAbstractButton*>("optSound0"), Qt::LeftButton);
+    QVERIFY(path->isEnabled() && browse->isEnabled());
+    // The button sits at the box's right end, within the designed width.
+    QCOMPARE(browse->geometry().right(), 248);
+    QVERIFY(path->geometry().right() < browse->geometry().left());
+    QTest::keyClick(dialog, Qt::Key_Escape); // Cancel: back to the stored choice
+    QVERIFY(w.form->isVisible() && !dialog->isVisible());
+    QVERIFY(!path->isEnabled());
+    w.Find<QAction>("mnuSound")->trigger();
+    dialog->findChild<QAbstractButton*>("optSound0")->click();
+    path->clear();
+    QTest::keyClicks(path, "/m/b.flac");
+    QTest::keyClick(dialog, Qt::Key_Return); // OK
+    QCOMPARE(w.log.mid(w.log.size() - 3), (QStringList{"Sound=0", "MusicPath=/m/b.flac", "music /m/b.flac"}));
+    w.form->close();
+    QVERIFY(!WindowOnFakes::TopLevel<frmSound>()); // closing the game closes the dialog
+}
+
+void TestWindows::fileChooser_data()
+{
+    QTest::addColumn<bool>("choose");
+    QTest::newRow("a file chosen") << true;
+    QTest::newRow("Cancel") << false;
+}
+
+void TestWindows::fileChooser()
+{
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QTemporaryDir folder;
+    const QString chosen = folder.filePath("song.flac");
+    QFile(chosen).open(QIODevice::WriteOnly);
+    const QString before = folder.filePath("old.wav");
+    WindowOnFakes w({{"Sound", "0"}, {"MusicPath", before.toStdString()}});
+    w.Find<QAction>("mnuSound")->trigger();
+    auto* dialog = WindowOnFakes::TopLevel<frmSound>();
+    QStringList filters;
+    QString opened;
+    const bool choose = FETCH(bool, choose);
+    WhenModal([&](QWidget* modal) {
+        auto* files = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(files);
+        filters = files->nameFilters();
+        opened = files->directory().absolutePath();
+        if (!choose)
+            return files->reject();
+        files->selectFile(chosen);
+        QMetaObject::invokeMethod(files, "accept");
     });
-    const auto style = kind == "yesno" ? Dialogs::Style::YesNoQuestion : Dialogs::Style::OkExclamation;
-    const auto result = dialogs.MsgBox("Time Over!!\r\nYou covered 0.833 km", style, "Game Over");
-    const auto expected = answer == "Yes" ? Dialogs::Answer::Yes
-        : answer == "No"                  ? Dialogs::Answer::No
-                                          : Dialogs::Answer::Ok;
-    QCOMPARE(result, expected);
+    dialog->findChild<QPushButton*>("cmdBrowse")->click();
+    QCOMPARE(opened, QDir(folder.path()).absolutePath());
+    QCOMPARE(filters, (QStringList{"Sound files (*.flac *.wav)", "All files (*)"}));
+    QCOMPARE(dialog->findChild<QLineEdit*>("txtMusic")->text(), choose ? chosen : before);
+    dialog->accept();
+    QCOMPARE(w.log.last(), "music " + (choose ? chosen : before));
 }
 
-void TestWindows::splashPictureSuitsEveryScreen_data()
+void TestWindows::boxesBelongToTheMainWindow()
 {
-    QTest::addColumn<qreal>("pixelRatio");
-    QTest::newRow("1x") << 1.0;
-    QTest::newRow("1.25x") << 1.25;
-    QTest::newRow("1.5x") << 1.5;
-    QTest::newRow("2x") << 2.0;
-    QTest::newRow("3x") << 3.0;
-}
-
-void TestWindows::splashPictureSuitsEveryScreen()
-{
-    QFETCH(qreal, pixelRatio);
-    const QPixmap picture = frmSplash::Picture(pixelRatio);
-    QVERIFY(!picture.isNull());
-    QCOMPARE(picture.devicePixelRatio(), pixelRatio);
-    QCOMPARE(picture.deviceIndependentSize().toSize(), QSize(407, 310));
-    // Every device pixel its own: neither blurred up from 1x nor cut.
-    QCOMPARE(picture.size(), (QSizeF(407, 310) * pixelRatio).toSize());
-}
-
-void TestWindows::splashOpensTheMainWindowBeforeItCloses()
-{
-    bool splashUpWhenMainShown = false;
-    int shown = 0;
-    QPointer<frmSplash> splash;
-    splash = new frmSplash([&] {
-        ++shown;
-        splashUpWhenMainShown = splash->isVisible();
+    QWidget main, other;
+    main.show();
+    other.show();
+    other.activateWindow();
+    QtDialogs dialogs;
+    dialogs.SetOwner(&main);
+    QWidget* parent = nullptr;
+    WhenModal([&](QWidget* box) {
+        parent = box->parentWidget();
+        qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
     });
+    QCOMPARE(dialogs.MsgBox("Play Again?", Dialogs::Style::YesNoQuestion, "Game Over"), Dialogs::Answer::No);
+    QCOMPARE(parent, &main);
+    WhenModal([&](QWidget* box) {
+        parent = box->parentWidget();
+        QTest::keyClicks(box->focusWidget(), "250");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QCOMPARE(dialogs.InputBox("Enter the Starting Speed:", "Set Speed", ""), "250");
+    QCOMPARE(parent, &main);
+}
+
+void TestWindows::splashFitsTheScreen()
+{
+    bool shown = false;
+    auto* splash = new frmSplash([&] { shown = true; });
     splash->show();
-    QVERIFY(QTest::qWaitForWindowExposed(splash));
-    QCOMPARE(splash->size(), QSize(407, 310));
-    QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
-
-    QTest::qWait(1500);
-    QCOMPARE(shown, 0); // nothing of the game while the splash is up
-    QTRY_COMPARE_WITH_TIMEOUT(shown, 1, 2000);
-    QVERIFY(splashUpWhenMainShown);
-    QTRY_VERIFY(splash.isNull()); // gone, with its picture
-    QTest::qWait(2100);
-    QCOMPARE(shown, 1);
+    QCOMPARE(splash->pixmap().devicePixelRatio(), splash->devicePixelRatio());
+    QCOMPARE(splash->pixmap().deviceIndependentSize().toSize(), QSize(407, 310));
+    QPointer<frmSplash> alive(splash);
+    QTRY_VERIFY_WITH_TIMEOUT(shown && !alive, 4000); // after 2 s: the game, then gone
 }
 
 QTEST_MAIN(TestWindows)

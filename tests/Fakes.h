@@ -1,0 +1,108 @@
+#pragma once
+
+// In-memory stand-ins for everything the game reaches outside itself, and a game
+// built on them with the window's designed controls.
+
+#include "game/Clock.h"
+#include "game/Dialogs.h"
+#include "game/Game.h"
+#include "game/GameWindow.h"
+#include "game/MainControls.h"
+#include "game/RandomSource.h"
+#include "game/SettingsStore.h"
+#include "game/SoundChoice.h"
+#include "game/SoundPlayer.h"
+
+#include <QStringList>
+
+#include <QtTest>
+
+#include <deque>
+#include <functional>
+#include <map>
+
+// QFETCH as an expression: the current row's value of a column.
+#define FETCH(Type, name) (*static_cast<Type*>(QTest::qData(#name, ::qMetaTypeId<Type>())))
+
+// Settings of the application "Vandrel", section "Initial", by key.
+using Stored = std::initializer_list<std::pair<const std::string, std::string>>;
+
+struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWindow
+{
+    // Settings of the application "Vandrel", section "Initial", by key.
+    std::string GetSetting(std::string_view, std::string_view, std::string_view key) const override
+    {
+        const auto found = settings.find(std::string(key));
+        return found == settings.end() ? std::string() : found->second;
+    }
+    void SaveSetting(std::string_view, std::string_view, std::string_view key,
+                     std::string_view value) override
+    {
+        settings[std::string(key)] = value;
+        log << QString::fromStdString(std::string(key) + "=" + std::string(value));
+    }
+
+    void PlayMusic(const std::string& path) override { log << QString::fromStdString("music " + path); }
+    void PlayEffect(const std::string& path) override { log << QString::fromStdString("effect " + path); }
+    void StopSound() override { log << "stop"; }
+
+    // Scripted draws; a dry script gives 0.
+    float Rnd() override
+    {
+        const float r = draws.empty() ? 0.0f : draws.front();
+        if (!draws.empty())
+            draws.pop_front();
+        return r;
+    }
+    void Randomize(std::chrono::system_clock::time_point) override { log << "seed"; }
+    std::chrono::system_clock::time_point Now() const override { return now; }
+
+    // Boxes are logged as "title|prompt" and answered from a script: Yes or OK
+    // when it runs dry, empty text for an input box.
+    Answer MsgBox(const std::string& prompt, Style style, const std::string& title) override
+    {
+        log << QString::fromStdString(title + "|" + prompt);
+        if (whileOpen)
+            whileOpen();
+        const Answer answer = answers.empty() ? (style == Style::YesNoQuestion ? Answer::Yes : Answer::Ok)
+                                              : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    }
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& preset) override
+    {
+        log << QString::fromStdString(title + "|" + prompt + "|" + preset);
+        const std::string text = typed.empty() ? std::string() : typed.front();
+        if (!typed.empty())
+            typed.pop_front();
+        return text;
+    }
+    void Unload() override { log << "unload"; }
+
+    Outside Services(RandomSource& random) { return Outside{*this, *this, random, *this, *this}; }
+
+    std::map<std::string, std::string> settings;
+    std::deque<float> draws;
+    std::chrono::system_clock::time_point now{std::chrono::seconds(1'765'000'000)};
+    std::deque<Answer> answers;
+    std::deque<std::string> typed;
+    std::function<void()> whileOpen;
+    QStringList log; // settings written, sounds, seeds, boxes and unloads, in order
+};
+
+// A game on the fakes with the designed controls, its program folder "/opt/vandrel".
+struct GameOnFakes : Fakes
+{
+    explicit GameOnFakes(Stored stored)
+        : choice(*this, *this), game(controls, choice, Services(*this), *this, ".", "/opt/vandrel")
+    {
+        settings = stored;
+        log.clear();
+    }
+
+    MainControls controls;
+    SoundChoice choice;
+    Game game;
+};

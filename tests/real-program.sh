@@ -1,0 +1,104 @@
+#!/bin/bash
+# The real program as a player gets it: the Debian package is built from the build
+# tree, unpacked, its desktop entry and metadata validated, and the unpacked
+# program played on the private X and sound servers of with-servers.sh (splash,
+# first-run settings, pause, Set Time, Game Over, No; music heard), then started
+# as a native Wayland client under a headless compositor.
+# Usage: with-servers.sh real-program.sh BUILD-DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d "${TMPDIR:-/tmp}/vandrel-real.XXXXXX")
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; rm -rf "$work"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+step() { echo "-- $*"; }
+
+step "package: built, unpacked, validated"
+(cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
+deb=$(ls "$work"/package/vandrel_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for need in libsndfile1 libqt6widgets6 fonts-urw-base35; do
+    [[ $depends == *"$need"* ]] || fail "Depends lacks $need: $depends"
+done
+dpkg-deb -x "$deb" "$work/root"
+usr="$work/root/usr"
+for file in bin/vandrel share/vandrel/TimeBonus.wav share/icons/hicolor/256x256/apps/org.vandrel.Vandrel.png; do
+    [ -f "$usr/$file" ] || fail "the package lacks $file"
+done
+[ -n "$(find "$usr/lib" -name libvandrel_sound.so)" ] || fail "the package lacks the sound module"
+desktop-file-validate "$usr/share/applications/org.vandrel.Vandrel.desktop"
+appstreamcli validate --no-net "$usr/share/metainfo/org.vandrel.Vandrel.metainfo.xml" >/dev/null
+
+export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb
+conf="$XDG_CONFIG_HOME/Vandrel/Vandrel.conf"
+program="$usr/bin/vandrel"
+wait_window() {  # waits up to 15 s for a visible window of this name; prints its id
+    for _ in $(seq 150); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+keys_to() { local id; id=$(wait_window "$1") || fail "no window '$1'"; shift
+            xdotool windowfocus --sync "$id"; xdotool key --delay 80 "$@"; }
+splash_up() { xwininfo -root -children | grep -q ' 407x310+'; }
+
+step "splash, then the main window and the first-run settings"
+"$program" >"$work/run1.log" 2>&1 &
+pid=$!; pids+=($pid)
+for _ in $(seq 100); do splash_up && break; sleep 0.05; done
+splash_up || fail "no splash"
+main=$(wait_window 'Vandrel!') || fail "no main window"
+for _ in $(seq 50); do splash_up || break; sleep 0.1; done
+splash_up && fail "the splash stayed"
+[ "$(grep -c -x -e 'Sound=1' -e 'Speed=100' -e 'Time=30' "$conf")" = 3 ] || fail "settings: $(cat "$conf")"
+
+step "Pause shows PAUSED; Set Time 0.1, Game Over, No ends the program"
+xdotool windowfocus --sync "$main"; xdotool key Pause; sleep 0.3
+import -window "$main" "$work/paused.png"
+[[ $(convert "$work/paused.png" -format "%c" histogram:info:) == *"#404040"* ]] || fail "no PAUSED banner"
+xdotool key Left alt+g; sleep 0.3; xdotool key t
+keys_to 'Set Time' ctrl+a 0 period 1 Return
+keys_to 'New Game' Return
+grep -qx 'Time=0.1' "$conf" || fail "Set Time did not store 0.1"
+keys_to 'Game Over' Return
+sleep 0.3
+keys_to 'Game Over' n
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+wait "$pid" || fail "the program ended with status $?"
+
+step "music mode: the looping music is heard"
+sox -n -r 44100 -c 2 "$work/loop.wav" synth 0.4 sine 330 vol 0.4
+printf '[Initial]\nSound=0\nMusicPath=%s\nSpeed=100\nTime=30\n' "$work/loop.wav" >"$conf"
+"$program" >"$work/run2.log" 2>&1 &
+pid=$!; pids+=($pid)
+wait_window 'Vandrel!' >/dev/null || fail "no main window"
+parec --latency-msec=20 -d testsink.monitor --raw --format=s16le --rate=44100 --channels=2 >"$work/capture.raw" &
+recorder=$!; pids+=($recorder)
+sleep 2; kill "$recorder"; kill "$pid"
+rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/capture.raw" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
+awk -v rms="$rms" 'BEGIN { exit !(rms > 0.05) }' || fail "no music heard (RMS $rms)"
+
+step "Wayland: a native client of a headless compositor"
+mkdir -m 700 "$work/wayland"
+XDG_RUNTIME_DIR="$work/wayland" weston --backend=headless-backend.so --socket=vandrel-test --idle-time=0 \
+    >"$work/weston.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -S "$work/wayland/vandrel-test" ] && break; sleep 0.1; done
+printf '[Initial]\nSound=2\nSpeed=100\nTime=30\n' >"$conf"
+env -u DISPLAY XDG_RUNTIME_DIR="$work/wayland" WAYLAND_DISPLAY=vandrel-test QT_QPA_PLATFORM=wayland \
+    WAYLAND_DEBUG=client "$program" >"$work/wayland.log" 2>&1 &
+pid=$!; pids+=($pid)
+for _ in $(seq 100); do grep -q 'set_title("Vandrel!")' "$work/wayland.log" && break; sleep 0.1; done
+grep -q 'set_title("Vandrel!")' "$work/wayland.log" || { tail -20 "$work/wayland.log"; fail "no main window on Wayland"; }
+sleep 2
+kill -0 "$pid" || fail "the program died on Wayland"
+# Ticks keep repainting the road: the window keeps committing new frames.
+frames=$(grep -c 'wl_surface@[0-9]*\.commit()' "$work/wayland.log")
+sleep 1
+[ "$(grep -c 'wl_surface@[0-9]*\.commit()' "$work/wayland.log")" -gt "$frames" ] || fail "the game does not run on Wayland"
+kill -TERM "$pid"; wait "$pid" 2>/dev/null || true
+grep -q -e 'ERROR: AddressSanitizer' -e 'runtime error' "$work/wayland.log" && fail "sanitizer report on Wayland"
+echo "real program: all steps passed"
