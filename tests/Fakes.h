@@ -13,8 +13,6 @@
 #include "game/SoundChoice.h"
 #include "game/SoundPlayer.h"
 
-#include <QStringList>
-
 #include <QtTest>
 
 #include <deque>
@@ -29,7 +27,9 @@ using Stored = std::initializer_list<std::pair<const std::string, std::string>>;
 
 struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWindow
 {
-    // Settings of the application "Vandrel", section "Initial", by key.
+    // later: how long after the others this program run starts.
+    explicit Fakes(std::chrono::seconds later = {}) : now(now + later) {}
+
     std::string GetSetting(std::string_view, std::string_view, std::string_view key) const override
     {
         const auto found = settings.find(std::string(key));
@@ -47,13 +47,7 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
     void StopSound() override { log << "stop"; }
 
     // Scripted draws; a dry script gives 0.
-    float Rnd() override
-    {
-        const float r = draws.empty() ? 0.0f : draws.front();
-        if (!draws.empty())
-            draws.pop_front();
-        return r;
-    }
+    float Rnd() override { return Next(draws, 0.0f); }
     void Randomize(std::chrono::system_clock::time_point) override { log << "seed"; }
     std::chrono::system_clock::time_point Now() const override { return now; }
 
@@ -64,20 +58,22 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
         log << QString::fromStdString(title + "|" + prompt);
         if (whileOpen)
             whileOpen();
-        const Answer answer = answers.empty() ? (style == Style::YesNoQuestion ? Answer::Yes : Answer::Ok)
-                                              : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
+        return Next(answers, style == Style::YesNoQuestion ? Answer::Yes : Answer::Ok);
     }
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& preset) override
     {
         log << QString::fromStdString(title + "|" + prompt + "|" + preset);
-        const std::string text = typed.empty() ? std::string() : typed.front();
-        if (!typed.empty())
-            typed.pop_front();
-        return text;
+        return Next(typed, std::string());
+    }
+    template <typename T>
+    static T Next(std::deque<T>& script, T whenDry)
+    {
+        if (script.empty())
+            return whenDry;
+        T next = script.front();
+        script.pop_front();
+        return next;
     }
     void Unload() override { log << "unload"; }
 
@@ -92,11 +88,13 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
     QStringList log; // settings written, sounds, seeds, boxes and unloads, in order
 };
 
-// A game on the fakes with the designed controls, its program folder "/opt/vandrel".
+// A game on the fakes with the designed controls, its program folder "/opt/vandrel";
+// its draws scripted, or from another source such as the program's generator.
 struct GameOnFakes : Fakes
 {
-    explicit GameOnFakes(Stored stored)
-        : choice(*this, *this), game(controls, choice, Services(*this), *this, ".", "/opt/vandrel")
+    explicit GameOnFakes(Stored stored, RandomSource* random = nullptr, std::chrono::seconds later = {})
+        : Fakes(later), choice(*this, *this),
+          game(controls, choice, Services(random ? *random : *this), *this, ".", "/opt/vandrel")
     {
         settings = stored;
         log.clear();

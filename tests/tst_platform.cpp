@@ -7,8 +7,6 @@
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsStore.h"
 
-#include <QtTest>
-
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -17,135 +15,126 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void settingsFile_data();
-    void settingsFile();
-    void unwritableStoreKeepsTheRun();
-    void programFolder();
-    void soundModule_data();
-    void soundModule();
+    void initTestCase()
+    {
+        // Qt reads the settings folder once a run.
+        mHome = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", mHome->path().toUtf8());
+    }
+
+    void init()
+    {
+        QFile::remove(mHome->filePath("Vandrel"));
+        QDir(mHome->filePath("Vandrel")).removeRecursively();
+    }
+
+    void settingsFile_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("shown");     // speed, time and sound mode of the first game
+        QTest::addColumn<QByteArray>("after");  // what the file holds after the game start
+
+        const QByteArray usual = "[Initial]\nSound=2\nSpeed=100\nTime=30\n";
+        QTest::newRow("no file: the first-run values")
+            << QByteArray() << "100 kmph|30 sec|1" << QByteArray("[Initial]\nSound=1\nSpeed=100\nTime=30\n");
+        QTest::newRow("usual values, kept as they are") << usual << "100 kmph|30 sec|2" << usual;
+        QTest::newRow("numbers in words read as 0, time as the first-run 30")
+            << QByteArray("[Initial]\nSound=x\nSpeed=fast\nTime=long\n") << "0 kmph|30 sec|1"
+            << QByteArray("[Initial]\nSound=x\nSpeed=fast\nTime=long\n");
+        QTest::newRow("past 16 bits pinned, not rewritten")
+            << QByteArray("[Initial]\nSound=2\nSpeed=1e9\nTime=0.5\n") << "16383 kmph|0.5 sec|2"
+            << QByteArray("[Initial]\nSound=2\nSpeed=1e9\nTime=0.5\n");
+        QTest::newRow("commas are kept, not a list")
+            << QByteArray("[Initial]\nSound=2\nSpeed=\"1,5\"\nTime=\"2,5\"\n") << "1 kmph|2 sec|2"
+            << QByteArray("[Initial]\nSound=2\nSpeed=\"1,5\"\nTime=\"2,5\"\n");
+        QTest::newRow("not an INI file: the keys it lacks are added")
+            << QByteArray("\x7f" "ELF\x01\x01\x01\x00\x00garbage\n", 17) << "100 kmph|30 sec|1"
+            << QByteArray("[Initial]\nSound=1\nSpeed=100\nTime=30\n");
+    }
+
+    void settingsFile()
+    {
+        QFETCH(QByteArray, file);
+        if (!file.isNull()) {
+            QDir(mHome->path()).mkpath("Vandrel");
+            QFile out(File());
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(file);
+            // Qt knows a settings file again by its size and time: give each row its own.
+            static int row = 0;
+            out.setFileTime(QDateTime::currentDateTime().addSecs(++row * 60), QFileDevice::FileModificationTime);
+        }
+        QtSettingsStore store;
+        Fakes others;
+        MainControls controls;
+        SoundChoice choice(store, others);
+        Game game(controls, choice, Outside{store, others, others, others, others}, others, ".", "");
+        game.GameStart();
+        QCOMPARE(QString::fromStdString(controls.lblSpeed->Caption + "|" + controls.lblTime->Caption + "|")
+                     + QString::number(choice.Mode()),
+                 FETCH(QString, shown));
+        QFile written(File());
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readAll().endsWith(FETCH(QByteArray, after)));
+    }
+
+    void unwritableStoreKeepsTheRun()
+    {
+        // A plain file where the settings folder should be: nothing can be written.
+        QFile blocker(mHome->filePath("Vandrel"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        QtSettingsStore store;
+        store.SaveSetting("Vandrel", "Initial", "Speed", "250");
+        QCOMPARE(store.GetSetting("Vandrel", "Initial", "Speed"), "250");
+        QCOMPARE(blocker.size(), 0);
+    }
+
+    void programFolder()
+    {
+        // Installed: relative to the executable, in any prefix.
+        QCOMPARE(ProgramFolderFor("/opt/v/bin"), QDir::cleanPath("/opt/v/bin/" VANDREL_DATA_FROM_BIN));
+        QCOMPARE(SoundModulePathFor("/opt/v/bin"),
+                 QDir::cleanPath("/opt/v/bin/" VANDREL_MODULES_FROM_BIN "/" VANDREL_SOUND_MODULE));
+        // In a build tree the files lie beside the executable.
+        QTemporaryDir build;
+        for (const char* name : {"TimeBonus.wav", VANDREL_SOUND_MODULE})
+            QFile(build.filePath(name)).open(QIODevice::WriteOnly);
+        QCOMPARE(ProgramFolderFor(build.path()), build.path());
+        QCOMPARE(SoundModulePathFor(build.path()), build.filePath(VANDREL_SOUND_MODULE));
+    }
+
+    void soundModule_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("the module") << VANDREL_SOUND_MODULE_PATH << true;
+        QTest::newRow("missing") << "/nonexistent/libvandrel_sound.so" << false;
+        QTest::newRow("a text file") << QFINDTESTDATA("lsan.supp") << false;
+        QTest::newRow("a folder") << "/tmp" << false;
+        QTest::newRow("a Qt plugin of another kind")
+            << QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqoffscreen.so" << false;
+    }
+
+    void soundModule()
+    {
+        QFETCH(bool, loads);
+        LazySoundPlayer player(FETCH(QString, path));
+        player.StopSound(); // never loads the module
+        if (!loads)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Vandrel: no sound, the sound module did not load"));
+        player.PlayEffect("/nonexistent.wav");
+        player.PlayMusic("/nonexistent.wav"); // one warning only: no second attempt
+        const QStringList types = player.FileTypes();
+        QCOMPARE(types.contains("flac") && types.contains("mp3") && types.contains("ogg")
+                     && types.contains("opus") && types.contains("wav"),
+                 loads);
+        QVERIFY(!types.contains("raw"));
+    }
 
 private:
     QString File() const { return mHome->filePath("Vandrel/Vandrel.conf"); }
     std::unique_ptr<QTemporaryDir> mHome;
 };
-
-void TestPlatform::initTestCase()
-{
-    // Qt reads the settings folder once a run.
-    mHome = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", mHome->path().toUtf8());
-}
-
-void TestPlatform::init()
-{
-    QFile::remove(mHome->filePath("Vandrel"));
-    QDir(mHome->filePath("Vandrel")).removeRecursively();
-}
-
-void TestPlatform::settingsFile_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("shown");     // speed, time and sound mode of the first game
-    QTest::addColumn<QByteArray>("after");  // what the file holds after the game start
-
-    const QByteArray usual = "[Initial]\nSound=2\nSpeed=100\nTime=30\n";
-    QTest::newRow("no file: the first-run values")
-        << QByteArray() << "100 kmph|30 sec|1" << QByteArray("[Initial]\nSound=1\nSpeed=100\nTime=30\n");
-    QTest::newRow("usual values, kept as they are") << usual << "100 kmph|30 sec|2" << usual;
-    QTest::newRow("numbers in words read as 0, time as the first-run 30")
-        << QByteArray("[Initial]\nSound=x\nSpeed=fast\nTime=long\n") << "0 kmph|30 sec|1"
-        << QByteArray("[Initial]\nSound=x\nSpeed=fast\nTime=long\n");
-    QTest::newRow("past 16 bits pinned, not rewritten")
-        << QByteArray("[Initial]\nSound=2\nSpeed=1e9\nTime=0.5\n") << "16383 kmph|0.5 sec|2"
-        << QByteArray("[Initial]\nSound=2\nSpeed=1e9\nTime=0.5\n");
-    QTest::newRow("commas are kept, not a list")
-        << QByteArray("[Initial]\nSound=2\nSpeed=\"1,5\"\nTime=\"2,5\"\n") << "1 kmph|2 sec|2"
-        << QByteArray("[Initial]\nSound=2\nSpeed=\"1,5\"\nTime=\"2,5\"\n");
-    QTest::newRow("not an INI file: the keys it lacks are added")
-        << QByteArray("\x7f" "ELF\x01\x01\x01\x00\x00garbage\n", 17) << "100 kmph|30 sec|1"
-        << QByteArray("[Initial]\nSound=1\nSpeed=100\nTime=30\n");
-}
-
-void TestPlatform::settingsFile()
-{
-    QFETCH(QByteArray, file);
-    if (!file.isNull()) {
-        QDir(mHome->path()).mkpath("Vandrel");
-        QFile out(File());
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(file);
-        // Qt knows a settings file again by its size and time: give each row its own.
-        static int row = 0;
-        out.setFileTime(QDateTime::currentDateTime().addSecs(++row * 60), QFileDevice::FileModificationTime);
-    }
-    QtSettingsStore store;
-    Fakes others;
-    MainControls controls;
-    SoundChoice choice(store, others);
-    Game game(controls, choice, Outside{store, others, others, others, others}, others, ".", "");
-    game.GameStart();
-    QCOMPARE(QString::fromStdString(controls.lblSpeed->Caption + "|" + controls.lblTime->Caption + "|")
-                 + QString::number(choice.Mode()),
-             FETCH(QString, shown));
-    QFile written(File());
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QVERIFY(written.readAll().endsWith(FETCH(QByteArray, after)));
-}
-
-void TestPlatform::unwritableStoreKeepsTheRun()
-{
-    // A plain file where the settings folder should be: nothing can be written.
-    QFile blocker(mHome->filePath("Vandrel"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    QtSettingsStore store;
-    store.SaveSetting("Vandrel", "Initial", "Speed", "250");
-    QCOMPARE(store.GetSetting("Vandrel", "Initial", "Speed"), "250");
-    QCOMPARE(blocker.size(), 0);
-}
-
-void TestPlatform::programFolder()
-{
-    // Installed: relative to the executable, in any prefix.
-    QCOMPARE(ProgramFolderFor("/opt/v/bin"), QDir::cleanPath("/opt/v/bin/" VANDREL_DATA_FROM_BIN));
-    QCOMPARE(SoundModulePathFor("/opt/v/bin"),
-             QDir::cleanPath("/opt/v/bin/" VANDREL_MODULES_FROM_BIN "/" VANDREL_SOUND_MODULE));
-    // In a build tree the files lie beside the executable.
-    QTemporaryDir build;
-    for (const char* name : {"TimeBonus.wav", VANDREL_SOUND_MODULE})
-        QFile(build.filePath(name)).open(QIODevice::WriteOnly);
-    QCOMPARE(ProgramFolderFor(build.path()), build.path());
-    QCOMPARE(SoundModulePathFor(build.path()), build.filePath(VANDREL_SOUND_MODULE));
-}
-
-void TestPlatform::soundModule_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("loads");
-    QTest::newRow("the module") << VANDREL_SOUND_MODULE_PATH << true;
-    QTest::newRow("missing") << "/nonexistent/libvandrel_sound.so" << false;
-    QTest::newRow("a text file") << QFINDTESTDATA("lsan.supp") << false;
-    QTest::newRow("a folder") << "/tmp" << false;
-    QTest::newRow("a Qt plugin of another kind")
-        << QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqoffscreen.so" << false;
-}
-
-void TestPlatform::soundModule()
-{
-    QFETCH(bool, loads);
-    LazySoundPlayer player(FETCH(QString, path));
-    player.StopSound(); // never loads the module
-    if (!loads)
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Vandrel: no sound, the sound module did not load"));
-    player.PlayEffect("/nonexistent.wav");
-    player.PlayMusic("/nonexistent.wav"); // one warning only: no second attempt
-    const QStringList types = player.FileTypes();
-    QCOMPARE(types.contains("flac") && types.contains("mp3") && types.contains("ogg")
-                 && types.contains("opus") && types.contains("wav"),
-             loads);
-    QVERIFY(!types.contains("raw"));
-}
 
 QTEST_GUILESS_MAIN(TestPlatform)
 #include "tst_platform.moc"

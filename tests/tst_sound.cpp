@@ -5,7 +5,6 @@
 #include "platform/SoundFilePlayer.h"
 #include "platform/SoundFileSource.h"
 
-#include <QtTest>
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -21,7 +20,7 @@ constexpr int rate = 44100;          // of the recording, stereo 16-bit
 constexpr int window = rate / 100;   // 10 ms
 constexpr double heard = 2000.0;     // RMS; a half-scale tone gives about 11600
 
-// Records the null sink's monitor from Start() on.
+// Records the null sink's monitor.
 class Recorder
 {
 public:
@@ -34,15 +33,12 @@ public:
     }
     ~Recorder() { mProcess.kill(); mProcess.waitForFinished(2000); }
 
-    qint64 Mark()
-    {
-        mData += mProcess.readAllStandardOutput();
-        return mData.size() / 4;
-    }
-    qint64 WaitMark(int ms)
+    // The frames recorded so far, after waiting some milliseconds.
+    qint64 Mark(int ms = 0)
     {
         QTest::qWait(ms);
-        return Mark();
+        mData += mProcess.readAllStandardOutput();
+        return mData.size() / 4;
     }
     // The RMS of each 10 ms window between two marks.
     std::vector<double> Windows(qint64 from, qint64 to) const
@@ -96,120 +92,109 @@ class TestSound : public QObject
     Q_OBJECT
 
 private slots:
-    void everyFormatIsHeardOnce_data();
-    void everyFormatIsHeardOnce();
-    void musicLoopsWithNoGap_data();
-    void musicLoopsWithNoGap();
-    void whatCannotPlayIsSilentAndStopsTheMusic_data();
-    void whatCannotPlayIsSilentAndStopsTheMusic();
-    void samplesAreSafe();
+    void everyFormatIsHeardOnce_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<int>("fileRate");
+        QTest::newRow("WAV 8-bit") << "a.wav" << (SF_FORMAT_WAV | SF_FORMAT_PCM_U8) << 22050;
+        QTest::newRow("WAV 24-bit") << "b.wav" << (SF_FORMAT_WAV | SF_FORMAT_PCM_24) << 48000;
+        QTest::newRow("WAV float") << "c.wav" << (SF_FORMAT_WAV | SF_FORMAT_FLOAT) << 44100;
+        QTest::newRow("WAV extensible 32-bit") << "d.wav" << (SF_FORMAT_WAVEX | SF_FORMAT_PCM_32) << 44100;
+        QTest::newRow("WAV IMA ADPCM") << "e.wav" << (SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM) << 44100;
+        QTest::newRow("FLAC") << "f.flac" << (SF_FORMAT_FLAC | SF_FORMAT_PCM_16) << 44100;
+        QTest::newRow("Ogg Vorbis") << "g.ogg" << (SF_FORMAT_OGG | SF_FORMAT_VORBIS) << 44100;
+        QTest::newRow("Opus") << "h.opus" << (SF_FORMAT_OGG | SF_FORMAT_OPUS) << 48000;
+        QTest::newRow("MP3") << "i.mp3" << (SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III) << 44100;
+        QTest::newRow("AIFF") << "j.aiff" << (SF_FORMAT_AIFF | SF_FORMAT_PCM_16) << 44100;
+    }
+
+    void everyFormatIsHeardOnce()
+    {
+        const QString path = Write(mDir.filePath(FETCH(QString, name)), FETCH(int, format), 0.3,
+                                   FETCH(int, fileRate));
+        QVERIFY(!path.isEmpty());
+        SoundFilePlayer player;
+        Recorder recorder;
+        const qint64 start = recorder.Mark();
+        player.PlayEffect(path.toStdString());
+        const double seconds = recorder.HeardSeconds(start, recorder.Mark(1200));
+        QVERIFY2(std::abs(seconds - 0.3) <= 0.05, qPrintable(QString::number(seconds)));
+    }
+
+    void musicLoopsWithNoGap_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("format");
+        QTest::newRow("FLAC") << "loop.flac" << (SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+        QTest::newRow("MP3") << "loop.mp3" << (SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III);
+    }
+
+    void musicLoopsWithNoGap()
+    {
+        const QString path = Write(mDir.filePath(FETCH(QString, name)), FETCH(int, format), 0.4);
+        SoundFilePlayer player;
+        Recorder recorder;
+        player.PlayMusic(path.toStdString());
+        const qint64 start = recorder.Mark(300); // past the server's start-up latency
+        const qint64 end = recorder.Mark(1000);  // 2.5 times the file's length
+        const auto windows = recorder.Windows(start, end);
+        QVERIFY(windows.size() >= 95);
+        QVERIFY2(std::all_of(windows.begin(), windows.end(), [](double v) { return v > heard; }),
+                 "a silent 10 ms window");
+        const qint64 stop = recorder.Mark();
+        player.StopSound();
+        QCOMPARE(recorder.HeardSeconds(stop + rate * 3 / 10, recorder.Mark(800)), 0.0);
+    }
+
+    void whatCannotPlayIsSilentAndStopsTheMusic_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing") << "/nonexistent/music.flac";
+        QTest::newRow("a folder") << "/tmp";
+        QTest::newRow("a text file") << QFINDTESTDATA("lsan.supp");
+        QTest::newRow("a FIFO") << "fifo";
+        QTest::newRow("a device") << "/dev/zero";
+        QTest::newRow("empty") << "";
+    }
+
+    void whatCannotPlayIsSilentAndStopsTheMusic()
+    {
+        QString path = FETCH(QString, path);
+        if (path == "fifo") {
+            path = mDir.filePath("fifo");
+            QCOMPARE(mkfifo(path.toUtf8().constData(), 0600), 0);
+        }
+        SoundFilePlayer player;
+        Recorder recorder;
+        player.PlayMusic(Write(mDir.filePath("music.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1.0).toStdString());
+        const qint64 playing = recorder.Mark();
+        QVERIFY(recorder.HeardSeconds(playing, recorder.Mark(600)) > 0.2);
+        const qint64 request = recorder.Mark();
+        player.PlayMusic(path.toStdString()); // returns at once, even for a FIFO
+        QVERIFY(recorder.Mark() - request < rate / 10);
+        QCOMPARE(recorder.HeardSeconds(request + rate * 3 / 10, recorder.Mark(1000)), 0.0);
+    }
+
+    void samplesAreSafe()
+    {
+        // Float samples far past full scale, and NaN, in a file that loops.
+        const QString path = Write(mDir.filePath("wild.wav"), SF_FORMAT_WAV | SF_FORMAT_FLOAT, 0.01, 44100,
+                                   [](int i) { return i % 3 == 0 ? NAN : i % 3 == 1 ? 10.0f : -10.0f; });
+        SoundFileSource source(path, true);
+        QVERIFY(source.isOpen());
+        QCOMPARE(source.format().sampleFormat(), QAudioFormat::Float);
+        std::vector<float> samples(4 * 441 * 2); // 4 times the file: it starts again each time
+        QCOMPARE(source.read(reinterpret_cast<char*>(samples.data()), qint64(samples.size() * 4)),
+                 qint64(samples.size() * 4));
+        const float expected[] = {0.0f, 1.0f, -1.0f}; // NaN, 10, -10
+        for (std::size_t i = 0; i < samples.size(); ++i)
+            QCOMPARE(samples[i], expected[i / 2 % 441 % 3]);
+    }
 
 private:
     QTemporaryDir mDir;
 };
-
-void TestSound::everyFormatIsHeardOnce_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("format");
-    QTest::addColumn<int>("fileRate");
-    QTest::newRow("WAV 8-bit") << "a.wav" << (SF_FORMAT_WAV | SF_FORMAT_PCM_U8) << 22050;
-    QTest::newRow("WAV 24-bit") << "b.wav" << (SF_FORMAT_WAV | SF_FORMAT_PCM_24) << 48000;
-    QTest::newRow("WAV float") << "c.wav" << (SF_FORMAT_WAV | SF_FORMAT_FLOAT) << 44100;
-    QTest::newRow("WAV extensible 32-bit") << "d.wav" << (SF_FORMAT_WAVEX | SF_FORMAT_PCM_32) << 44100;
-    QTest::newRow("WAV IMA ADPCM") << "e.wav" << (SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM) << 44100;
-    QTest::newRow("FLAC") << "f.flac" << (SF_FORMAT_FLAC | SF_FORMAT_PCM_16) << 44100;
-    QTest::newRow("Ogg Vorbis") << "g.ogg" << (SF_FORMAT_OGG | SF_FORMAT_VORBIS) << 44100;
-    QTest::newRow("Opus") << "h.opus" << (SF_FORMAT_OGG | SF_FORMAT_OPUS) << 48000;
-    QTest::newRow("MP3") << "i.mp3" << (SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III) << 44100;
-    QTest::newRow("AIFF") << "j.aiff" << (SF_FORMAT_AIFF | SF_FORMAT_PCM_16) << 44100;
-}
-
-void TestSound::everyFormatIsHeardOnce()
-{
-    const QString path = Write(mDir.filePath(FETCH(QString, name)), FETCH(int, format), 0.3,
-                               FETCH(int, fileRate));
-    QVERIFY(!path.isEmpty());
-    SoundFilePlayer player;
-    Recorder recorder;
-    const qint64 start = recorder.Mark();
-    player.PlayEffect(path.toStdString());
-    const double seconds = recorder.HeardSeconds(start, recorder.WaitMark(1200));
-    QVERIFY2(std::abs(seconds - 0.3) <= 0.05, qPrintable(QString::number(seconds)));
-}
-
-void TestSound::musicLoopsWithNoGap_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("format");
-    QTest::newRow("FLAC") << "loop.flac" << (SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
-    QTest::newRow("MP3") << "loop.mp3" << (SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III);
-}
-
-void TestSound::musicLoopsWithNoGap()
-{
-    const QString path = Write(mDir.filePath(FETCH(QString, name)), FETCH(int, format), 0.4);
-    SoundFilePlayer player;
-    Recorder recorder;
-    player.PlayMusic(path.toStdString());
-    const qint64 start = recorder.WaitMark(300); // past the server's start-up latency
-    const qint64 end = recorder.WaitMark(1000);  // 2.5 times the file's length
-    const auto windows = recorder.Windows(start, end);
-    QVERIFY(windows.size() >= 95);
-    QVERIFY2(std::all_of(windows.begin(), windows.end(), [](double v) { return v > heard; }),
-             "a silent 10 ms window");
-    const qint64 stop = recorder.Mark();
-    player.StopSound();
-    QCOMPARE(recorder.HeardSeconds(stop + rate * 3 / 10, recorder.WaitMark(800)), 0.0);
-}
-
-void TestSound::whatCannotPlayIsSilentAndStopsTheMusic_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::newRow("missing") << "/nonexistent/music.flac";
-    QTest::newRow("a folder") << "/tmp";
-    QTest::newRow("a text file") << QFINDTESTDATA("lsan.supp");
-    QTest::newRow("a FIFO") << "fifo";
-    QTest::newRow("a device") << "/dev/zero";
-    QTest::newRow("empty") << "";
-}
-
-void TestSound::whatCannotPlayIsSilentAndStopsTheMusic()
-{
-    QString path = FETCH(QString, path);
-    if (path == "fifo") {
-        path = mDir.filePath("fifo");
-        QCOMPARE(mkfifo(path.toUtf8().constData(), 0600), 0);
-    }
-    SoundFilePlayer player;
-    Recorder recorder;
-    player.PlayMusic(Write(mDir.filePath("music.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1.0).toStdString());
-    const qint64 playing = recorder.Mark();
-    QVERIFY(recorder.HeardSeconds(playing, recorder.WaitMark(600)) > 0.2);
-    const qint64 request = recorder.Mark();
-    player.PlayMusic(path.toStdString()); // returns at once, even for a FIFO
-    QVERIFY(recorder.Mark() - request < rate / 10);
-    QCOMPARE(recorder.HeardSeconds(request + rate * 3 / 10, recorder.WaitMark(1000)), 0.0);
-}
-
-void TestSound::samplesAreSafe()
-{
-    // Float samples far past full scale, and NaN, in a file that loops.
-    const QString path = Write(mDir.filePath("wild.wav"), SF_FORMAT_WAV | SF_FORMAT_FLOAT, 0.01, 44100,
-                               [](int i) { return i % 3 == 0 ? NAN : i % 3 == 1 ? 10.0f : -10.0f; });
-    SoundFileSource source(path, true);
-    QVERIFY(source.isOpen());
-    QCOMPARE(source.format().sampleFormat(), QAudioFormat::Float);
-    std::vector<float> samples(4 * 441 * 2); // 4 times the file: it starts again each time
-    QCOMPARE(source.read(reinterpret_cast<char*>(samples.data()), qint64(samples.size() * 4)),
-             qint64(samples.size() * 4));
-    const float expected[] = {0.0f, 1.0f, -1.0f}; // NaN, 10, -10
-    for (std::size_t i = 0; i < samples.size(); ++i)
-        QCOMPARE(samples[i], expected[i / 2 % 441 % 3]);
-    SoundFileSource once(path, false);
-    QCOMPARE(once.read(reinterpret_cast<char*>(samples.data()), qint64(samples.size() * 4)),
-             qint64(441 * 2 * 4));
-}
 
 QTEST_GUILESS_MAIN(TestSound)
 #include "tst_sound.moc"

@@ -9,8 +9,6 @@
 #include "ui/frmSound.h"
 #include "ui/frmSplash.h"
 
-#include <QtTest>
-
 #include <QAction>
 #include <QFileDialog>
 #include <QLabel>
@@ -23,11 +21,6 @@
 #include <QTextBrowser>
 
 namespace {
-
-void Key(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(widget, Qt::Key(key), modifiers);
-}
 
 // Runs once the next modal box is open.
 void WhenModal(std::function<void(QWidget*)> act)
@@ -57,238 +50,207 @@ class TestWindows : public QObject
     Q_OBJECT
 
 private slots:
-    void labelRow_data();
-    void labelRow();
-    void boxesOpenOverTheLastState_data();
-    void boxesOpenOverTheLastState();
-    void keysAndTimer1();
-    void helpWindow();
-    void soundDialog();
-    void fileChooser_data();
-    void fileChooser();
-    void boxesBelongToTheMainWindow();
-    void splashFitsTheScreen();
+    void labelRow_data()
+    {
+        QTest::addColumn<QString>("speed");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<bool>("designed");
+
+        QTest::newRow("start") << "100" << "30" << true;
+        QTest::newRow("usual range at its end") << "999" << "999.999" << true;
+        QTest::newRow("1000 km/h, 100000 s") << "1000" << "100000" << false;
+        QTest::newRow("the longest texts") << "-16384" << "1.79769313486231E+308" << false;
+    }
+
+    void labelRow()
+    {
+        QFETCH(QString, speed);
+        QFETCH(QString, time);
+        WindowOnFakes w({{"Sound", "2"}, {"Speed", speed.toStdString()}, {"Time", time.toStdString()}});
+        const QLabel* labels[] = {w.Find<QLabel>("lblSpeed"), w.Find<QLabel>("lblTime"), w.Find<QLabel>("lblDist")};
+        const QRect designed[] = {{16, 424, 57, 17}, {80, 424, 73, 17}, {160, 424, 57, 17}};
+        for (int i = 0; i < 3; ++i) {
+            const QLabel* label = labels[i];
+            QVERIFY(label->geometry().left() >= 16 && label->geometry().right() < w.form->width());
+            if (i > 0)
+                QVERIFY(labels[i - 1]->geometry().right() + StatusRow::gap < label->geometry().left());
+            if (FETCH(bool, designed))
+                QCOMPARE(label->geometry().topLeft(), designed[i].topLeft());
+            // Readable: the whole text, or its start with an ellipsis.
+            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+            QVERIFY(label->text().size() >= 4);
+        }
+        QCOMPARE(w.form->size(), w.form->minimumSize()); // the window keeps its fixed size
+        // Where the texts are too long even to share the row, only the widest gives way.
+        QCOMPARE(labels[0]->text(), speed + " kmph");
+        QCOMPARE(labels[1]->text().endsWith(QChar(0x2026)), time.size() > 20);
+    }
+
+    void boxesOpenOverTheLastState_data()
+    {
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("Time Over!!") << "0.05" << "Time Over!!\r\nYou covered 0.001 km";
+        QTest::newRow("Crashed!!") << "30" << "Crashed!!\r\nYou covered 0.061 km";
+    }
+
+    void boxesOpenOverTheLastState()
+    {
+        QFETCH(QString, time);
+        // Racer 0 in the player's track: at 100 km/h it meets the player in the 45th tick.
+        WindowOnFakes w({{"Sound", "2"}, {"Speed", "100"}, {"Time", time.toStdString()}});
+        w.draws = {0.9f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+        emit w.Find<QMenu>("mnuGame")->aboutToShow();
+        w.Find<QAction>("mnuNewGame")->trigger();
+        // The road repaints for the box, as its own event loop would let it.
+        auto* road = w.Find("picRoad");
+        int paints = 0;
+        PaintCounter counter(road, paints);
+        int paintedForTheBox = -1;
+        QString timeShown;
+        w.answers = {Dialogs::Answer::Ok, Dialogs::Answer::No};
+        w.whileOpen = [&] {
+            if (paintedForTheBox >= 0)
+                return;
+            const int before = paints;
+            QApplication::processEvents();
+            paintedForTheBox = paints - before;
+            timeShown = w.Find<QLabel>("lblTime")->text();
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(paintedForTheBox >= 0, 5000);
+        QCOMPARE(w.log.filter("Game Over|").first(), "Game Over|" + FETCH(QString, box));
+        QCOMPARE(paintedForTheBox, 1);
+        QCOMPARE(timeShown, time == "0.05" ? "0 sec" : "27.8 sec");
+    }
+
+    void keysAndTimer1()
+    {
+        WindowOnFakes w({{"Sound", "2"}, {"Speed", "100"}, {"Time", "1e6"}});
+        auto* timer = w.Find<QTimer>("Timer1");
+        QSignalSpy ticks(timer, &QTimer::timeout);
+        // Keys every 10 ms never hold the 50 ms tick back.
+        for (int i = 0; i < 40; ++i) {
+            QTest::keyClick(w.Find("picRoad"), i % 2 ? Qt::Key_Up : Qt::Key_Down);
+            QTest::qWait(10);
+        }
+        QVERIFY(ticks.count() >= 5);
+        QTest::keyClick(w.Find("picRoad"), Qt::Key_Pause);
+        QVERIFY(!timer->isActive());
+        QTest::keyClick(w.Find("picRoad"), Qt::Key_Right);
+        QVERIFY(timer->isActive());
+        emit w.Find<QMenu>("mnuGame")->aboutToShow(); // opening a menu pauses
+        QVERIFY(!timer->isActive());
+        w.form->close();
+        QCOMPARE(w.log.last(), "stop"); // closing stops the sound
+    }
+
+    void helpWindow()
+    {
+        WindowOnFakes w({{"Sound", "2"}});
+        QTest::keyClick(w.Find("picRoad"), Qt::Key_F1);
+        auto* help = WindowOnFakes::TopLevel<HelpWindow>();
+        QVERIFY(help && help->isVisible());
+        QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
+        QVERIFY((help->frameGeometry().center() - w.form->frameGeometry().center()).manhattanLength() <= 4);
+        QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Crashed!!"));
+        w.Find<QAction>("mnuHelp")->trigger(); // the menu item and a second F1 raise the same window
+        QApplication::processEvents();
+        QTest::keyClick(w.Find("picRoad"), Qt::Key_F1);
+        const auto windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* t) { return qobject_cast<HelpWindow*>(t); }), 1);
+        for (const QKeySequence& close : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
+            w.Find<QAction>("mnuHelp")->trigger();
+            QApplication::processEvents();
+            QVERIFY(help->isVisible());
+            QTest::keySequence(help, close);
+            QVERIFY(!help->isVisible());
+        }
+    }
+
+    void soundDialog()
+    {
+        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        QTemporaryDir folder;
+        const QString typed = folder.filePath("old.wav"), chosen = folder.filePath("song.flac");
+        QFile(chosen).open(QIODevice::WriteOnly);
+        WindowOnFakes w({{"Sound", "1"}, {"MusicPath", "/m/a.ogg"}});
+        w.Find<QAction>("mnuSound")->trigger();
+        auto* dialog = WindowOnFakes::TopLevel<frmSound>();
+        QVERIFY(dialog->isVisible() && !w.form->isVisible());
+        auto* path = dialog->findChild<QLineEdit*>("txtMusic");
+        auto* browse = dialog->findChild<QPushButton*>("cmdBrowse");
+        QVERIFY(!path->isEnabled() && !browse->isEnabled());
+        QTest::mouseClick(dialog->findChild<QAbstractButton*>("optSound0"), Qt::LeftButton);
+        QVERIFY(path->isEnabled() && browse->isEnabled());
+        // The button sits at the box's right end, within the designed width.
+        QCOMPARE(browse->geometry().right(), 248);
+        QVERIFY(path->geometry().right() < browse->geometry().left());
+        QTest::keyClick(dialog, Qt::Key_Escape); // Cancel: back to the stored choice
+        QVERIFY(w.form->isVisible() && !dialog->isVisible() && !path->isEnabled());
+        w.Find<QAction>("mnuSound")->trigger();
+        dialog->findChild<QAbstractButton*>("optSound0")->click();
+        path->clear();
+        QTest::keyClicks(path, typed);
+        // The file chooser opens at the typed path's folder; Cancel leaves the box as it was.
+        for (const bool choose : {false, true}) {
+            QStringList filters;
+            QString opened;
+            WhenModal([&](QWidget* modal) {
+                auto* files = qobject_cast<QFileDialog*>(modal);
+                QVERIFY(files);
+                filters = files->nameFilters();
+                opened = files->directory().absolutePath();
+                if (!choose)
+                    return files->reject();
+                files->selectFile(chosen);
+                QMetaObject::invokeMethod(files, "accept");
+            });
+            browse->click();
+            QCOMPARE(opened, QDir(folder.path()).absolutePath());
+            QCOMPARE(filters, (QStringList{"Sound files (*.flac *.wav)", "All files (*)"}));
+            QCOMPARE(path->text(), choose ? chosen : typed);
+        }
+        QTest::keyClick(dialog, Qt::Key_Return); // OK
+        QCOMPARE(w.log.mid(w.log.size() - 3), (QStringList{"Sound=0", "MusicPath=" + chosen, "music " + chosen}));
+        w.form->close();
+        QVERIFY(!WindowOnFakes::TopLevel<frmSound>()); // closing the game closes the dialog
+    }
+
+    void boxesBelongToTheMainWindow()
+    {
+        QWidget main, other;
+        main.show();
+        other.show();
+        other.activateWindow();
+        QtDialogs dialogs;
+        dialogs.SetOwner(&main);
+        QWidget* parent = nullptr;
+        WhenModal([&](QWidget* box) {
+            parent = box->parentWidget();
+            qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
+        });
+        QCOMPARE(dialogs.MsgBox("Play Again?", Dialogs::Style::YesNoQuestion, "Game Over"), Dialogs::Answer::No);
+        QCOMPARE(parent, &main);
+        WhenModal([&](QWidget* box) {
+            parent = box->parentWidget();
+            QTest::keyClicks(box->focusWidget(), "250");
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(dialogs.InputBox("Enter the Starting Speed:", "Set Speed", ""), "250");
+        QCOMPARE(parent, &main);
+    }
+
+    void splashFitsTheScreen()
+    {
+        bool shown = false;
+        auto* splash = new frmSplash([&] { shown = true; });
+        splash->show();
+        QCOMPARE(splash->pixmap().devicePixelRatio(), splash->devicePixelRatio());
+        QCOMPARE(splash->pixmap().deviceIndependentSize().toSize(), QSize(407, 310));
+        QPointer<frmSplash> alive(splash);
+        QTRY_VERIFY_WITH_TIMEOUT(shown && !alive, 4000); // after 2 s: the game, then gone
+    }
 };
-
-void TestWindows::labelRow_data()
-{
-    QTest::addColumn<QString>("speed");
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<bool>("designed");
-
-    QTest::newRow("start") << "100" << "30" << true;
-    QTest::newRow("usual range at its end") << "999" << "999.999" << true;
-    QTest::newRow("1000 km/h, 100000 s") << "1000" << "100000" << false;
-    QTest::newRow("the longest texts") << "-16384" << "1.79769313486231E+308" << false;
-}
-
-void TestWindows::labelRow()
-{
-    QFETCH(QString, speed);
-    QFETCH(QString, time);
-    WindowOnFakes w({{"Sound", "2"}, {"Speed", speed.toStdString()}, {"Time", time.toStdString()}});
-    const QLabel* labels[] = {w.Find<QLabel>("lblSpeed"), w.Find<QLabel>("lblTime"), w.Find<QLabel>("lblDist")};
-    const QRect designed[] = {{16, 424, 57, 17}, {80, 424, 73, 17}, {160, 424, 57, 17}};
-    for (int i = 0; i < 3; ++i) {
-        const QLabel* label = labels[i];
-        QVERIFY(label->geometry().left() >= 16 && label->geometry().right() < w.form->width());
-        if (i > 0)
-            QVERIFY(labels[i - 1]->geometry().right() + StatusRow::gap < label->geometry().left());
-        if (FETCH(bool, designed))
-            QCOMPARE(label->geometry().topLeft(), designed[i].topLeft());
-        // Readable: the whole text, or its start with an ellipsis.
-        QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
-        QVERIFY(label->text().size() >= 4);
-    }
-    QCOMPARE(labels[0]->text().startsWith(speed.left(3)), true);
-    QCOMPARE(w.form->size(), w.form->minimumSize()); // the window keeps its fixed size
-    // Where the texts are too long even to share the row, the widest gives way.
-    const auto places = StatusRow::Place({designed[0], designed[1], designed[2]}, 220, {60, 400, 50});
-    QCOMPARE(places[0].width(), 60);
-    QCOMPARE(places[2].width(), 50);
-    QCOMPARE(places[1].width(), 220 - 16 - 2 * StatusRow::gap - 110);
-}
-
-void TestWindows::boxesOpenOverTheLastState_data()
-{
-    QTest::addColumn<QString>("time");
-    QTest::addColumn<QString>("box");
-    QTest::newRow("Time Over!!") << "0.05" << "Time Over!!\r\nYou covered 0.001 km";
-    QTest::newRow("Crashed!!") << "30" << "Crashed!!\r\nYou covered 0.061 km";
-}
-
-void TestWindows::boxesOpenOverTheLastState()
-{
-    QFETCH(QString, time);
-    // Racer 0 in the player's track: at 100 km/h it meets the player in the 45th tick.
-    WindowOnFakes w({{"Sound", "2"}, {"Speed", "100"}, {"Time", time.toStdString()}});
-    w.draws = {0.9f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
-    emit w.Find<QMenu>("mnuGame")->aboutToShow();
-    w.Find<QAction>("mnuNewGame")->trigger();
-    // The road repaints for the box, as its own event loop would let it.
-    auto* road = w.Find("picRoad");
-    int paints = 0;
-    PaintCounter counter(road, paints);
-    int paintedForTheBox = -1;
-    QString timeShown;
-    w.answers = {Dialogs::Answer::Ok, Dialogs::Answer::No};
-    w.whileOpen = [&] {
-        if (paintedForTheBox >= 0)
-            return;
-        const int before = paints;
-        QApplication::processEvents();
-        paintedForTheBox = paints - before;
-        timeShown = w.Find<QLabel>("lblTime")->text();
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(paintedForTheBox >= 0, 5000);
-    QCOMPARE(w.log.filter("Game Over|").first(), "Game Over|" + FETCH(QString, box));
-    QCOMPARE(paintedForTheBox, 1);
-    QCOMPARE(timeShown, time == "0.05" ? "0 sec" : "27.8 sec");
-}
-
-void TestWindows::keysAndTimer1()
-{
-    WindowOnFakes w({{"Sound", "2"}, {"Speed", "100"}, {"Time", "1e6"}});
-    auto* timer = w.Find<QTimer>("Timer1");
-    QSignalSpy ticks(timer, &QTimer::timeout);
-    // Keys every 10 ms never hold the 50 ms tick back.
-    for (int i = 0; i < 40; ++i) {
-        Key(w.Find("picRoad"), i % 2 ? Qt::Key_Up : Qt::Key_Down);
-        QTest::qWait(10);
-    }
-    QVERIFY(ticks.count() >= 5);
-    Key(w.Find("picRoad"), Qt::Key_Pause);
-    QVERIFY(!timer->isActive());
-    Key(w.Find("picRoad"), Qt::Key_Right);
-    QVERIFY(timer->isActive());
-    emit w.Find<QMenu>("mnuGame")->aboutToShow(); // opening a menu pauses
-    QVERIFY(!timer->isActive());
-    w.form->close();
-    QCOMPARE(w.log.last(), "stop"); // closing stops the sound
-}
-
-void TestWindows::helpWindow()
-{
-    WindowOnFakes w({{"Sound", "2"}});
-    Key(w.Find("picRoad"), Qt::Key_F1);
-    auto* help = WindowOnFakes::TopLevel<HelpWindow>();
-    QVERIFY(help && help->isVisible());
-    QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
-    QVERIFY((help->frameGeometry().center() - w.form->frameGeometry().center()).manhattanLength() <= 4);
-    QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Crashed!!"));
-    w.Find<QAction>("mnuHelp")->trigger(); // the menu item and a second F1 raise the same window
-    QApplication::processEvents();
-    Key(w.Find("picRoad"), Qt::Key_F1);
-    const auto windows = QApplication::topLevelWidgets();
-    QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* t) { return qobject_cast<HelpWindow*>(t); }), 1);
-    for (const QKeySequence& close : {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)}) {
-        w.Find<QAction>("mnuHelp")->trigger();
-        QApplication::processEvents();
-        QVERIFY(help->isVisible());
-        QTest::keySequence(help, close);
-        QVERIFY(!help->isVisible());
-    }
-}
-
-void TestWindows::soundDialog()
-{
-    WindowOnFakes w({{"Sound", "1"}, {"MusicPath", "/m/a.ogg"}});
-    w.Find<QAction>("mnuSound")->trigger();
-    auto* dialog = WindowOnFakes::TopLevel<frmSound>();
-    QVERIFY(dialog->isVisible() && !w.form->isVisible());
-    auto* path = dialog->findChild<QLineEdit*>("txtMusic");
-    auto* browse = dialog->findChild<QPushButton*>("cmdBrowse");
-    QVERIFY(!path->isEnabled() && !browse->isEnabled());
-    QTest::mouseClick(dialog->findChild<QAbstractButton*>("optSound0"), Qt::LeftButton);
-    QVERIFY(path->isEnabled() && browse->isEnabled());
-    // The button sits at the box's right end, within the designed width.
-    QCOMPARE(browse->geometry().right(), 248);
-    QVERIFY(path->geometry().right() < browse->geometry().left());
-    QTest::keyClick(dialog, Qt::Key_Escape); // Cancel: back to the stored choice
-    QVERIFY(w.form->isVisible() && !dialog->isVisible());
-    QVERIFY(!path->isEnabled());
-    w.Find<QAction>("mnuSound")->trigger();
-    dialog->findChild<QAbstractButton*>("optSound0")->click();
-    path->clear();
-    QTest::keyClicks(path, "/m/b.flac");
-    QTest::keyClick(dialog, Qt::Key_Return); // OK
-    QCOMPARE(w.log.mid(w.log.size() - 3), (QStringList{"Sound=0", "MusicPath=/m/b.flac", "music /m/b.flac"}));
-    w.form->close();
-    QVERIFY(!WindowOnFakes::TopLevel<frmSound>()); // closing the game closes the dialog
-}
-
-void TestWindows::fileChooser_data()
-{
-    QTest::addColumn<bool>("choose");
-    QTest::newRow("a file chosen") << true;
-    QTest::newRow("Cancel") << false;
-}
-
-void TestWindows::fileChooser()
-{
-    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    QTemporaryDir folder;
-    const QString chosen = folder.filePath("song.flac");
-    QFile(chosen).open(QIODevice::WriteOnly);
-    const QString before = folder.filePath("old.wav");
-    WindowOnFakes w({{"Sound", "0"}, {"MusicPath", before.toStdString()}});
-    w.Find<QAction>("mnuSound")->trigger();
-    auto* dialog = WindowOnFakes::TopLevel<frmSound>();
-    QStringList filters;
-    QString opened;
-    const bool choose = FETCH(bool, choose);
-    WhenModal([&](QWidget* modal) {
-        auto* files = qobject_cast<QFileDialog*>(modal);
-        QVERIFY(files);
-        filters = files->nameFilters();
-        opened = files->directory().absolutePath();
-        if (!choose)
-            return files->reject();
-        files->selectFile(chosen);
-        QMetaObject::invokeMethod(files, "accept");
-    });
-    dialog->findChild<QPushButton*>("cmdBrowse")->click();
-    QCOMPARE(opened, QDir(folder.path()).absolutePath());
-    QCOMPARE(filters, (QStringList{"Sound files (*.flac *.wav)", "All files (*)"}));
-    QCOMPARE(dialog->findChild<QLineEdit*>("txtMusic")->text(), choose ? chosen : before);
-    dialog->accept();
-    QCOMPARE(w.log.last(), "music " + (choose ? chosen : before));
-}
-
-void TestWindows::boxesBelongToTheMainWindow()
-{
-    QWidget main, other;
-    main.show();
-    other.show();
-    other.activateWindow();
-    QtDialogs dialogs;
-    dialogs.SetOwner(&main);
-    QWidget* parent = nullptr;
-    WhenModal([&](QWidget* box) {
-        parent = box->parentWidget();
-        qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
-    });
-    QCOMPARE(dialogs.MsgBox("Play Again?", Dialogs::Style::YesNoQuestion, "Game Over"), Dialogs::Answer::No);
-    QCOMPARE(parent, &main);
-    WhenModal([&](QWidget* box) {
-        parent = box->parentWidget();
-        QTest::keyClicks(box->focusWidget(), "250");
-        QTest::keyClick(box, Qt::Key_Return);
-    });
-    QCOMPARE(dialogs.InputBox("Enter the Starting Speed:", "Set Speed", ""), "250");
-    QCOMPARE(parent, &main);
-}
-
-void TestWindows::splashFitsTheScreen()
-{
-    bool shown = false;
-    auto* splash = new frmSplash([&] { shown = true; });
-    splash->show();
-    QCOMPARE(splash->pixmap().devicePixelRatio(), splash->devicePixelRatio());
-    QCOMPARE(splash->pixmap().deviceIndependentSize().toSize(), QSize(407, 310));
-    QPointer<frmSplash> alive(splash);
-    QTRY_VERIFY_WITH_TIMEOUT(shown && !alive, 4000); // after 2 s: the game, then gone
-}
 
 QTEST_MAIN(TestWindows)
 #include "tst_windows.moc"

@@ -18,14 +18,9 @@ HOME="$dir" XDG_RUNTIME_DIR="$dir/run" pulseaudio -n --daemonize=no --exit-idle-
     --load="module-native-protocol-unix socket=$dir/native auth-anonymous=1" >"$dir/pulse.log" 2>&1 &
 pids="$pids $!"
 export PULSE_SERVER="unix:$dir/native"
-tries=0
-until [ -s "$dir/display" ] && DISPLAY=":$(cat "$dir/display")" xdpyinfo >/dev/null 2>&1 && pactl info >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    if [ "$tries" -gt 150 ]; then
-        echo "the private servers did not start:" >&2; cat "$dir/x.log" "$dir/pulse.log" >&2; exit 1
-    fi
-    sleep 0.1
-done
+up() { [ -s "$dir/display" ] && DISPLAY=":$(cat "$dir/display")" xdpyinfo >/dev/null 2>&1 && pactl info >/dev/null 2>&1; }
+for _ in $(seq 150); do up && break; sleep 0.1; done
+up || { echo "the private servers did not start:" >&2; cat "$dir/x.log" "$dir/pulse.log" >&2; exit 1; }
 pactl set-default-sink testsink
 DISPLAY=":$(cat "$dir/display")"
 export DISPLAY

@@ -64,10 +64,7 @@ public:
 
     std::int16_t Step() const { return mStep; }
     std::int16_t Speed() const { return mSpeed; }
-    std::int16_t StartSpeed() const { return mStartSpeed; }
-    double Distance() const { return mDistance; }
     double TimeLeft() const { return mTimeLeft; }
-    double GameTime() const { return mGameTime; }
     clsCar* PlayerCar() const { return mPlayerCar.get(); }
     clsCar* Racer(int i) const { return mRacers.at(std::size_t(i)).get(); }
     clsCar* BonusCar() const { return mBonusCar.get(); }

@@ -9,6 +9,8 @@
 namespace {
 constexpr int lowestSpeed = 50;
 constexpr int highestSpeed = 300;
+constexpr const char* aboutAuthor = "the Vandrel developers";
+constexpr const char* aboutContact = "vandrel@example.org";
 } // namespace
 
 MenuCommands::MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs)
@@ -72,7 +74,7 @@ void MenuCommands::Restart(std::string_view key, const std::string& value)
 
 void MenuCommands::mnuAbout_Click()
 {
-    mDialogs.MsgBox(std::string("Vandrel Version 2.0 \r\nCreated by ") + aboutAuthor
+    mDialogs.MsgBox(std::string("Vandrel Version " VANDREL_SHORT_VERSION " \r\nCreated by ") + aboutAuthor
                         + "\r\nReport any bugs at " + aboutContact,
                     Dialogs::Style::OkOnly, "About");
 }

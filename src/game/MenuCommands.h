@@ -19,9 +19,6 @@ class SettingsStore;
 class MenuCommands
 {
 public:
-    static constexpr const char* aboutAuthor = "the Vandrel developers";
-    static constexpr const char* aboutContact = "vandrel@example.org";
-
     MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs);
 
     void mnuMenu_Click();       // either top-level menu opened

@@ -22,13 +22,13 @@ public:
 
     void Show(const std::array<std::string, 3>& captions);
 
-    // Where labels of these text widths stand, left to right: pure, for the tests.
-    static std::array<QRect, 3> Place(const std::array<QRect, 3>& designed, int rowRight,
-                                      const std::array<int, 3>& textWidths);
-
     static constexpr int gap = 2; // the least room between two labels
 
 private:
+    // Where labels of these text widths stand, left to right.
+    static std::array<QRect, 3> Place(const std::array<QRect, 3>& designed, int rowRight,
+                                      const std::array<int, 3>& textWidths);
+
     std::array<QLabel*, 3> mLabels{};
     std::array<QRect, 3> mDesigned;
     int mRowRight;
