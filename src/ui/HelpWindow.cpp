@@ -2,6 +2,7 @@
 
 #include "ui/WindowPlacement.h"
 
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
@@ -25,8 +26,11 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window)
 
 void HelpWindow::ShowOver(const QWidget& window)
 {
-    if (!isVisible())
+    if (!isVisible()) {
+        if (const QScreen* screen = window.screen())
+            resize(size().boundedTo(screen->availableGeometry().size() * 0.9));
         WindowPlacement::CentreOn(*this, window.frameGeometry());
+    }
     show();
     raise();
     activateWindow();

@@ -2,7 +2,10 @@
 
 #include <QGuiApplication>
 #include <QRect>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace WindowPlacement {
 
@@ -10,9 +13,18 @@ void CentreOn(QWidget& window, const QRect& area)
 {
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         return;
-    // move() places the frame: centre the frame, title bar and all.
-    const QRect frame = window.frameGeometry();
-    window.move(area.center() - (frame.center() - frame.topLeft()));
+    // move() places the frame: centre the frame, title bar and all, and keep it on
+    // the screen, title bar first.
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(area.center());
+    if (const QScreen* screen = window.screen()) {
+        const QRect room = screen->availableGeometry();
+        frame.moveRight(std::min(frame.right(), room.right()));
+        frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+        frame.moveLeft(std::max(frame.left(), room.left()));
+        frame.moveTop(std::max(frame.top(), room.top()));
+    }
+    window.move(frame.topLeft());
 }
 
 } // namespace WindowPlacement
