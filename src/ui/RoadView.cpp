@@ -6,7 +6,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 namespace {
 
@@ -29,6 +28,16 @@ QFont BonusFont()
     font.setPixelSize(27); // 20.25 pt at 96 dots per inch
     font.setWeight(QFont::Normal);
     return font;
+}
+
+// One ring of a sunken frame: its top and left edges in one colour, its bottom and
+// right edges in the other.
+void DrawRing(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight)
+{
+    painter.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
+    painter.fillRect(r.left(), r.top(), 1, r.height(), topLeft);
+    painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+    painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
 }
 
 } // namespace
@@ -56,16 +65,13 @@ QSize RoadView::sizeHint() const
 void RoadView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // The classic sunken frame, in fixed colours so every style draws it alike.
-    QPalette frame;
-    frame.setColor(QPalette::Light, Qt::white);
-    frame.setColor(QPalette::Midlight, QColor(192, 192, 192));
-    frame.setColor(QPalette::Dark, QColor(128, 128, 128));
-    frame.setColor(QPalette::Shadow, Qt::black);
-    const QBrush road(QColor(192, 192, 192));
-    qDrawWinPanel(&painter, rect(), frame, true, &road);
-
-    // The controls live in the area inside the frame and are clipped to it.
+    // The road in the classic sunken frame, in fixed colours so every style draws
+    // it alike; plain fills, since Qt's panel drawing cost more than all the rest
+    // of the road together at every tick.
+    const QRect all = rect();
+    painter.fillRect(all, QColor(192, 192, 192));
+    DrawRing(painter, all, QColor(128, 128, 128), Qt::white);
+    DrawRing(painter, all.adjusted(1, 1, -1, -1), Qt::black, QColor(192, 192, 192));
     const QRect inside = rect().adjusted(border, border, -border, -border);
     painter.setClipRect(inside);
     painter.translate(inside.topLeft());
@@ -84,14 +90,14 @@ void RoadView::PaintControl(QPainter& painter, const Control& control) const
         painter.fillRect(area, QColor(64, 64, 64));
         painter.setFont(mPausedFont);
         painter.setPen(QColor(255, 0, 0));
-        painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine,
-                         QString::fromStdString(control.Caption));
+        const QStaticText& text = TextOf(control, mPausedFont);
+        painter.drawStaticText(area.center() - QPointF(text.size().width(), text.size().height()) / 2, text);
     } else if (&control == mControls.lblBonus.get()) {
         painter.fillRect(area, Qt::black);
         painter.setFont(mBonusFont);
         painter.setPen(QColor(255, 255, 0));
-        painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine,
-                         QString::fromStdString(control.Caption));
+        const QStaticText& text = TextOf(control, mBonusFont);
+        painter.drawStaticText(QPointF(area.center().x() - text.size().width() / 2, area.top()), text);
     } else {
         painter.fillRect(area, Qt::white); // a divider mark
     }
@@ -110,4 +116,17 @@ void RoadView::keyPressEvent(QKeyEvent* event)
 bool RoadView::focusNextPrevChild(bool)
 {
     return false; // the road is the only control that takes the focus
+}
+
+const QStaticText& RoadView::TextOf(const Control& label, const QFont& font) const
+{
+    // Laid out once per caption, not at every paint.
+    auto& [caption, text] = mTexts[&label];
+    if (caption != label.Caption || text.text().isEmpty()) {
+        caption = label.Caption;
+        text.setText(QString::fromStdString(caption));
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), font);
+    }
+    return text;
 }

@@ -2,10 +2,12 @@
 
 #include <QFont>
 #include <QPixmap>
+#include <QStaticText>
 #include <QWidget>
 
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 struct Control;
@@ -35,10 +37,12 @@ protected:
 
 private:
     void PaintControl(QPainter& painter, const Control& control) const;
+    const QStaticText& TextOf(const Control& label, const QFont& font) const;
 
     const MainControls& mControls;
     std::vector<std::shared_ptr<const Control>> mPaintOrder; // the design's; fixed
     std::map<const Control*, QPixmap> mPictures;
     QFont mPausedFont;
     QFont mBonusFont;
+    mutable std::map<const Control*, std::pair<std::string, QStaticText>> mTexts; // by label
 };

@@ -18,29 +18,36 @@ StatusRow::StatusRow(QWidget* parent, const std::array<QRect, 3>& designed, int 
 
 void StatusRow::Show(const std::array<std::string, 3>& captions)
 {
+    std::array<bool, 3> changed{};
     bool widthChanged = false;
     for (std::size_t i = 0; i < mLabels.size(); ++i) {
         const QString text = QString::fromStdString(captions[i]);
-        if (text == mTexts[i])
+        changed[i] = text != mTexts[i];
+        if (!changed[i])
             continue;
         mTexts[i] = text;
+        // Digits share one width in the fonts desktops use, so a text keeps its width
+        // while its other characters stay where they are: measured only when they move.
+        QString shape = text;
+        std::replace_if(shape.begin(), shape.end(), [](QChar c) { return c.isDigit(); }, QChar(u'0'));
+        if (shape == mShapes[i])
+            continue;
+        mShapes[i] = shape;
         const int width = mLabels[i]->fontMetrics().horizontalAdvance(text);
         widthChanged = widthChanged || width != mWidths[i];
         mWidths[i] = width;
-        mLabels[i]->setText(text);
     }
-    if (!widthChanged)
-        return;
-    const std::array<QRect, 3> places = Place(mDesigned, mRowRight, mWidths);
+    if (widthChanged) {
+        const std::array<QRect, 3> places = Place(mDesigned, mRowRight, mWidths);
+        for (std::size_t i = 0; i < mLabels.size(); ++i)
+            mLabels[i]->setGeometry(places[i]);
+    }
     for (std::size_t i = 0; i < mLabels.size(); ++i) {
         QLabel* label = mLabels[i];
-        label->setGeometry(places[i]);
-        const QString shown = places[i].width() < mWidths[i]
-                                  ? label->fontMetrics().elidedText(mTexts[i], Qt::ElideRight,
-                                                                    places[i].width())
-                                  : mTexts[i];
-        if (label->text() != shown)
-            label->setText(shown);
+        if (changed[i] || widthChanged)
+            label->setText(label->width() < mWidths[i]
+                               ? label->fontMetrics().elidedText(mTexts[i], Qt::ElideRight, label->width())
+                               : mTexts[i]);
     }
 }
 

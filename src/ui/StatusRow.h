@@ -33,5 +33,6 @@ private:
     std::array<QRect, 3> mDesigned;
     int mRowRight;
     std::array<QString, 3> mTexts;
+    std::array<QString, 3> mShapes; // the texts with every digit a 0
     std::array<int, 3> mWidths{-1, -1, -1};
 };
