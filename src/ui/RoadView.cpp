@@ -5,6 +5,7 @@
 #include "ui/VirtualKeys.h"
 
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace {
@@ -62,17 +63,22 @@ QSize RoadView::sizeHint() const
     return Twips::ToPixels(*mControls.picRoad).size();
 }
 
-void RoadView::paintEvent(QPaintEvent*)
+void RoadView::Refresh()
+{
+    // The frame never changes: the tick repaints the road inside it.
+    update(rect().adjusted(border, border, -border, -border));
+}
+
+void RoadView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    // The road in the classic sunken frame, in fixed colours so every style draws
-    // it alike; plain fills, since Qt's panel drawing cost more than all the rest
-    // of the road together at every tick.
-    const QRect all = rect();
-    painter.fillRect(all, QColor(192, 192, 192));
-    DrawRing(painter, all, QColor(128, 128, 128), Qt::white);
-    DrawRing(painter, all.adjusted(1, 1, -1, -1), Qt::black, QColor(192, 192, 192));
     const QRect inside = rect().adjusted(border, border, -border, -border);
+    if (!inside.contains(event->rect())) {
+        // The classic sunken frame, in fixed colours so every style draws it alike.
+        DrawRing(painter, rect(), QColor(128, 128, 128), Qt::white);
+        DrawRing(painter, rect().adjusted(1, 1, -1, -1), Qt::black, QColor(192, 192, 192));
+    }
+    painter.fillRect(inside, QColor(192, 192, 192));
     painter.setClipRect(inside);
     painter.translate(inside.topLeft());
     for (const auto& control : mPaintOrder)
@@ -82,7 +88,8 @@ void RoadView::paintEvent(QPaintEvent*)
 
 void RoadView::PaintControl(QPainter& painter, const Control& control) const
 {
-    const QRectF area = Twips::ToPixelsF(control);
+    // Whole logical pixels: the raster engine's fast paths for fills and pictures.
+    const QRect area = Twips::ToPixels(control);
     if (const auto picture = mPictures.find(&control); picture != mPictures.end()) {
         // No smoothing: the pixel art stays crisp at every scale.
         painter.drawPixmap(area, picture->second, picture->second.rect());
@@ -91,13 +98,13 @@ void RoadView::PaintControl(QPainter& painter, const Control& control) const
         painter.setFont(mPausedFont);
         painter.setPen(QColor(255, 0, 0));
         const QStaticText& text = TextOf(control, mPausedFont);
-        painter.drawStaticText(area.center() - QPointF(text.size().width(), text.size().height()) / 2, text);
+        painter.drawStaticText(QRectF(area).center() - QPointF(text.size().width(), text.size().height()) / 2, text);
     } else if (&control == mControls.lblBonus.get()) {
         painter.fillRect(area, Qt::black);
         painter.setFont(mBonusFont);
         painter.setPen(QColor(255, 255, 0));
         const QStaticText& text = TextOf(control, mBonusFont);
-        painter.drawStaticText(QPointF(area.center().x() - text.size().width() / 2, area.top()), text);
+        painter.drawStaticText(QPointF(QRectF(area).center().x() - text.size().width() / 2, area.top()), text);
     } else {
         painter.fillRect(area, Qt::white); // a divider mark
     }
@@ -122,7 +129,7 @@ const QStaticText& RoadView::TextOf(const Control& label, const QFont& font) con
 {
     // Laid out once per caption, not at every paint.
     auto& [caption, text] = mTexts[&label];
-    if (caption != label.Caption || text.text().isEmpty()) {
+    if (caption != label.Caption) {
         caption = label.Caption;
         text.setText(QString::fromStdString(caption));
         text.setTextFormat(Qt::PlainText);

@@ -26,6 +26,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // Shows the control model as it is now.
+    void Refresh();
+
 signals:
     // A key went down: its virtual-key code and shift state.
     void keyDown(int keyCode, int shift);

@@ -33,7 +33,13 @@ void StatusRow::Show(const std::array<std::string, 3>& captions)
         if (shape == mShapes[i])
             continue;
         mShapes[i] = shape;
-        const int width = mLabels[i]->fontMetrics().horizontalAdvance(text);
+        auto known = mShapeWidths[i].find(shape);
+        if (known == mShapeWidths[i].end()) {
+            if (mShapeWidths[i].size() > 64) // a few shapes come back again and again
+                mShapeWidths[i].clear();
+            known = mShapeWidths[i].insert(shape, mLabels[i]->fontMetrics().horizontalAdvance(shape));
+        }
+        const int width = *known;
         widthChanged = widthChanged || width != mWidths[i];
         mWidths[i] = width;
     }

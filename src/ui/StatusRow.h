@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QRect>
 
 #include <array>
@@ -34,5 +35,6 @@ private:
     int mRowRight;
     std::array<QString, 3> mTexts;
     std::array<QString, 3> mShapes; // the texts with every digit a 0
+    std::array<QHash<QString, int>, 3> mShapeWidths;
     std::array<int, 3> mWidths{-1, -1, -1};
 };

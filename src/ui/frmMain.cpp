@@ -148,7 +148,7 @@ void frmMain::Sync()
         mTimer1.start();
     else if (!mControls.Timer1.Enabled && mTimer1.isActive())
         mTimer1.stop();
-    mRoad->update();
+    mRoad->Refresh();
 }
 
 void frmMain::changeEvent(QEvent* event)
