@@ -60,6 +60,7 @@ private slots:
             QFile out(File());
             QVERIFY(out.open(QIODevice::WriteOnly));
             out.write(file);
+            out.flush();
             // Qt knows a settings file again by its size and time: give each row its own.
             static int row = 0;
             out.setFileTime(QDateTime::currentDateTime().addSecs(++row * 60), QFileDevice::FileModificationTime);
