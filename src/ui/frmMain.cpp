@@ -177,7 +177,7 @@ void frmMain::Unload()
 
 Dialogs::Answer frmMain::MsgBox(const std::string& prompt, Style style, const std::string& title)
 {
-    Sync();
+    Sync(); // the box opens over the game as it is now, not as the last tick left it
     return mOutside.dialogs.MsgBox(prompt, style, title);
 }
 
