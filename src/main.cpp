@@ -2,6 +2,7 @@
 #include "platform/LazySoundPlayer.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/QuitOnSignal.h"
 #include "platform/SystemClock.h"
 #include "ui/QtDialogs.h"
 #include "ui/frmMain.h"
@@ -14,7 +15,9 @@
 // Shows the splash window and runs the event loop until the last window closes.
 int main(int argc, char* argv[])
 {
+    QuitOnSignal quitOnSignal; // before the application starts any thread
     QApplication app(argc, argv);
+    quitOnSignal.Watch([] { QCoreApplication::exit(0); });
     QApplication::setApplicationName(QStringLiteral("Vandrel"));
     QApplication::setApplicationVersion(QStringLiteral(VANDREL_VERSION));
     // The Wayland app id, so the desktop matches the window to its entry and icon.

@@ -92,6 +92,6 @@ kill -0 "$pid" || fail "the program died on Wayland"
 frames=$(grep -c 'wl_surface@[0-9]*\.commit()' "$work/wayland.log")
 sleep 1
 [ "$(grep -c 'wl_surface@[0-9]*\.commit()' "$work/wayland.log")" -gt "$frames" ] || fail "the game does not run on Wayland"
-kill -TERM "$pid"; wait "$pid" 2>/dev/null || true
-grep -q -e 'ERROR: AddressSanitizer' -e 'runtime error' "$work/wayland.log" && fail "sanitizer report on Wayland"
+kill -TERM "$pid"  # as a session ending: the program closes in good order
+wait "$pid" || fail "the program ended with status $? on Wayland"
 echo "real program: all steps passed"

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QSocketNotifier;
+
+// Ends the program in good order when the session or the terminal asks it to
+// (SIGTERM, SIGINT, SIGHUP), as if its window were closed: the request arrives
+// through the event loop, so it runs no code inside a signal handler. Create it
+// first thing in main, before the application starts any thread, so that every
+// thread leaves these signals to it; watch once the application exists. Elsewhere
+// than on Linux it does nothing.
+class QuitOnSignal final : public QObject
+{
+public:
+    QuitOnSignal();
+    ~QuitOnSignal() override;
+
+    void Watch(std::function<void()> quit);
+
+private:
+    std::function<void()> mQuit;
+    int mFd = -1;
+    QSocketNotifier* mNotifier = nullptr;
+};
