@@ -243,15 +243,15 @@ private slots:
         GameOnFakes g({{"Sound", "2"}, {"Speed", "100"}, {"Time", "30"}});
         g.game.GameStart();
         const float mark = g.controls.shpDiv2[3]->Top;
-        Place(*g.game.Racer(2), 0, 5700);
+        Place(*g.game.Racer(2), 0, 5770);
         g.game.Tick();
         QCOMPARE(g.game.Racer(0)->GetTop(), -720 + 125); // step 200 less the 75 lag
         QCOMPARE(g.controls.shpDiv2[3]->Top, mark + 200);
         QCOMPARE(S(g.controls.lblDist->Caption), "0.001 km");
         QCOMPARE(S(g.controls.lblTime->Caption), "29.95 sec");
-        QCOMPARE(g.log, QStringList{}); // at 5825 still on the road
+        QCOMPARE(g.log, QStringList{}); // at 5895, the road's last twip, still on it
         g.game.Tick();
-        QCOMPARE(g.log, QStringList{"seed"}); // at 5950 below it: sent back above
+        QCOMPARE(g.log, QStringList{"seed"}); // at 6020 below it: sent back above
         QCOMPARE(S(g.controls.lblDist->Caption), "0.003 km"); // 0.00278 to 3 decimals
         // A mark leaving the road goes back above the next one, keeping the spacing.
         for (int i = 0; i < 40; ++i)
