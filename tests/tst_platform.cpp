@@ -123,7 +123,7 @@ private slots:
         player.StopSound(); // never loads the module
         if (!loads)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Vandrel: no sound, the sound module did not load"));
-        player.PlayEffect("/nonexistent.wav");
+        player.PlayEffect(QFINDTESTDATA("../assets/TimeBonus.wav").toStdString()); // and no sound server
         player.PlayMusic("/nonexistent.wav"); // one warning only: no second attempt
         const QStringList types = player.FileTypes();
         QCOMPARE(types.contains("flac") && types.contains("mp3") && types.contains("ogg")
