@@ -33,10 +33,12 @@ appstreamcli validate --no-net "$usr/share/metainfo/org.vandrel.Vandrel.metainfo
 export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb
 conf="$XDG_CONFIG_HOME/Vandrel/Vandrel.conf"
 program="$usr/bin/vandrel"
-wait_window() { timeout 15 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1; }  # prints its id
+wait_window() {  # up to 15 s for a visible window of this name; prints its id
+    for _ in $(seq 150); do id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }; sleep 0.1; done; return 1; }
 keys_to() { local id; id=$(wait_window "$1") || fail "no window '$1'"; shift
             xdotool windowfocus --sync "$id"; xdotool key --delay 80 "$@"; }
-splash_up() { xwininfo -root -children | grep -q ' 407x310+'; }
+splash_up() {  # a window closing while X lists them fails the listing: list again
+    local tree; until tree=$(xwininfo -root -children 2>/dev/null); do sleep 0.05; done; grep -q ' 407x310+' <<<"$tree"; }
 
 step "splash, then the main window and the first-run settings"
 "$program" >"$work/run1.log" 2>&1 &
