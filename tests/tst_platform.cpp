@@ -31,24 +31,24 @@ private slots:
     void settingsFile_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("shown");     // speed, time and sound mode of the first game
+        QTest::addColumn<QString>("shown");     // speed, time, sound mode and music of the first game
         QTest::addColumn<QByteArray>("after");  // what the file holds after the game start
 
         const QByteArray usual = "[Initial]\nSound=2\nSpeed=100\nTime=30\n";
         QTest::newRow("no file: the first-run values")
-            << QByteArray() << "100 kmph|30 sec|1" << QByteArray("[Initial]\nSound=1\nSpeed=100\nTime=30\n");
-        QTest::newRow("usual values, kept as they are") << usual << "100 kmph|30 sec|2" << usual;
+            << QByteArray() << "100 kmph|30 sec|1|" << QByteArray("[Initial]\nSound=1\nSpeed=100\nTime=30\n");
+        QTest::newRow("usual values, kept as they are") << usual << "100 kmph|30 sec|2|" << usual;
         QTest::newRow("numbers in words read as 0, time as the first-run 30")
-            << QByteArray("[Initial]\nSound=x\nSpeed=fast\nTime=long\n") << "0 kmph|30 sec|1"
+            << QByteArray("[Initial]\nSound=x\nSpeed=fast\nTime=long\n") << "0 kmph|30 sec|1|"
             << QByteArray("[Initial]\nSound=x\nSpeed=fast\nTime=long\n");
         QTest::newRow("past 16 bits pinned, not rewritten")
-            << QByteArray("[Initial]\nSound=2\nSpeed=1e9\nTime=0.5\n") << "16383 kmph|0.5 sec|2"
+            << QByteArray("[Initial]\nSound=2\nSpeed=1e9\nTime=0.5\n") << "16383 kmph|0.5 sec|2|"
             << QByteArray("[Initial]\nSound=2\nSpeed=1e9\nTime=0.5\n");
         QTest::newRow("commas are kept, not a list")
-            << QByteArray("[Initial]\nSound=2\nSpeed=\"1,5\"\nTime=\"2,5\"\n") << "1 kmph|2 sec|2"
-            << QByteArray("[Initial]\nSound=2\nSpeed=\"1,5\"\nTime=\"2,5\"\n");
+            << QByteArray("[Initial]\nSound=0\nMusicPath=/m/a,b.ogg\nSpeed=\"1,5\"\nTime=30\n")
+            << "1 kmph|30 sec|0|music /m/a,b.ogg" << QByteArray("Speed=\"1,5\"\nTime=30\n");
         QTest::newRow("not an INI file: the keys it lacks are added")
-            << QByteArray("\x7f" "ELF\x01\x01\x01\x00\x00garbage\n", 17) << "100 kmph|30 sec|1"
+            << QByteArray("\x7f" "ELF\x01\x01\x01\x00\x00garbage\n", 17) << "100 kmph|30 sec|1|"
             << QByteArray("[Initial]\nSound=1\nSpeed=100\nTime=30\n");
     }
 
@@ -72,7 +72,7 @@ private slots:
         Game game(controls, choice, Outside{store, others, others, others, others}, others, ".", "");
         game.GameStart();
         QCOMPARE(QString::fromStdString(controls.lblSpeed->Caption + "|" + controls.lblTime->Caption + "|")
-                     + QString::number(choice.Mode()),
+                     + QString::number(choice.Mode()) + "|" + others.log.filter("music").join(","),
                  FETCH(QString, shown));
         QFile written(File());
         QVERIFY(written.open(QIODevice::ReadOnly));
@@ -121,6 +121,7 @@ private slots:
         QFETCH(bool, loads);
         LazySoundPlayer player(FETCH(QString, path));
         player.StopSound(); // never loads the module
+        QTest::failOnWarning(QRegularExpression("did not load")); // but for the one expected
         if (!loads)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Vandrel: no sound, the sound module did not load"));
         player.PlayEffect(QFINDTESTDATA("../assets/TimeBonus.wav").toStdString()); // and no sound server
