@@ -7,8 +7,8 @@
 class QSocketNotifier;
 
 // Ends the program in good order when the session or the terminal asks it to
-// (SIGTERM, SIGINT, SIGHUP), as if its window were closed: the request arrives
-// through the event loop, so it runs no code inside a signal handler. Create it
+// (SIGTERM, SIGINT, SIGHUP): the request arrives through the event loop, which
+// then ends as it does at Exit, so no code runs inside a signal handler. Create it
 // first thing in main, before the application starts any thread, so that every
 // thread leaves these signals to it; watch once the application exists. Elsewhere
 // than on Linux it does nothing.

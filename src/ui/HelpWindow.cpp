@@ -10,7 +10,6 @@
 
 HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window)
 {
-    setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(tr("Vandrel Help"));
     mBrowser = new QTextBrowser(this);
     mBrowser->setOpenExternalLinks(false);

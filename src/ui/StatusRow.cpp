@@ -26,13 +26,10 @@ void StatusRow::Show(const std::array<std::string, 3>& captions)
         if (!changed[i])
             continue;
         mTexts[i] = text;
-        // Digits share one width in the fonts desktops use, so a text keeps its width
-        // while its other characters stay where they are: measured only when they move.
+        // Digits share one width in the fonts desktops use, so a text has the width of
+        // its shape, every digit a 0; each shape is measured once.
         QString shape = text;
         std::replace_if(shape.begin(), shape.end(), [](QChar c) { return c.isDigit(); }, QChar(u'0'));
-        if (shape == mShapes[i])
-            continue;
-        mShapes[i] = shape;
         auto known = mShapeWidths[i].find(shape);
         if (known == mShapeWidths[i].end()) {
             if (mShapeWidths[i].size() > 64) // a few shapes come back again and again

@@ -34,7 +34,6 @@ private:
     std::array<QRect, 3> mDesigned;
     int mRowRight;
     std::array<QString, 3> mTexts;
-    std::array<QString, 3> mShapes; // the texts with every digit a 0
-    std::array<QHash<QString, int>, 3> mShapeWidths;
+    std::array<QHash<QString, int>, 3> mShapeWidths; // by the text with every digit a 0
     std::array<int, 3> mWidths{-1, -1, -1};
 };

@@ -21,10 +21,4 @@ QRect ToPixels(const Control& control)
     return ToPixels(control.Left, control.Top, control.Width, control.Height);
 }
 
-QRectF ToPixelsF(const Control& control)
-{
-    return {control.Left / perPixel, control.Top / perPixel, control.Width / perPixel,
-            control.Height / perPixel};
-}
-
 } // namespace Twips

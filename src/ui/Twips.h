@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QRect>
-#include <QRectF>
 
 struct Control;
 
@@ -14,7 +13,5 @@ inline constexpr double perPixel = 15.0;
 int ToPixels(double twips);
 QRect ToPixels(double left, double top, double width, double height);
 QRect ToPixels(const Control& control);
-// Unrounded, for painting.
-QRectF ToPixelsF(const Control& control);
 
 } // namespace Twips
