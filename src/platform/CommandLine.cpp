@@ -1,0 +1,55 @@
+#include "platform/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace CommandLine {
+
+namespace {
+
+void Describe(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "A car game: dodge the traffic on a three-lane road.\n"
+                       "Qt's own options, such as -platform and -style, work too."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+} // namespace
+
+void AnswerQueries(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    Describe(parser);
+    // Qt's own options are not known here, so errors wait for RefuseTheRest.
+    parser.parse(arguments);
+    const bool version = parser.isSet(QStringLiteral("version"));
+    if (!version && !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all")))
+        return;
+    const QCoreApplication terminal(argc, argv); // the help names the program from it
+    if (version)
+        parser.showVersion();
+    parser.showHelp();
+}
+
+void RefuseTheRest(const QCoreApplication& app)
+{
+    QCommandLineParser parser;
+    Describe(parser);
+    parser.process(app); // an unknown option: a message and status 1
+    if (const QStringList rest = parser.positionalArguments(); !rest.isEmpty()) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("CommandLine", "%1: unexpected argument '%2'.")
+                                    .arg(QCoreApplication::applicationName(), rest.first())));
+        std::exit(EXIT_FAILURE);
+    }
+}
+
+} // namespace CommandLine
