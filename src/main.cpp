@@ -1,4 +1,5 @@
 #include "game/RandomGenerator.h"
+#include "platform/CommandLine.h"
 #include "platform/LazySoundPlayer.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsStore.h"
@@ -12,14 +13,37 @@
 
 #include <memory>
 
+namespace {
+
+// The game draws with the processor only, yet on Wayland Qt 6.4 loads the OpenGL
+// driver (some 55 MB, and a leak of its own at exit) just to ask whether it may
+// draw window title bars: its client buffer integration decides that, and loading
+// it loads the driver. Qt's own switch for programs that need no such integration
+// is QT_WAYLAND_DISABLE_WINDOWDECORATION, which it checks first. Unlike naming a
+// client buffer integration that does not exist, it prints no warning and leaves
+// nothing half-loaded. The price is that Qt draws no title bar where the
+// compositor does not draw one itself (GNOME, Weston); KDE and wlroots compositors
+// draw their own. A player who sets either variable gets what was set.
+void PreferRasterOnWayland()
+{
+    if (!qEnvironmentVariableIsSet("QT_WAYLAND_DISABLE_WINDOWDECORATION")
+        && !qEnvironmentVariableIsSet("QT_WAYLAND_CLIENT_BUFFER_INTEGRATION"))
+        qputenv("QT_WAYLAND_DISABLE_WINDOWDECORATION", "1");
+}
+
+} // namespace
+
 // Shows the splash window and runs the event loop until the last window closes.
 int main(int argc, char* argv[])
 {
-    QuitOnSignal quitOnSignal; // before the application starts any thread
-    QApplication app(argc, argv);
-    quitOnSignal.Watch([] { QCoreApplication::exit(0); });
     QApplication::setApplicationName(QStringLiteral("Vandrel"));
     QApplication::setApplicationVersion(QStringLiteral(VANDREL_VERSION));
+    CommandLine::AnswerQueries(argc, argv);
+    PreferRasterOnWayland();
+    QuitOnSignal quitOnSignal; // before the application starts any thread
+    QApplication app(argc, argv);
+    CommandLine::RefuseTheRest(app);
+    quitOnSignal.Watch([] { QCoreApplication::exit(0); });
     // The Wayland app id, so the desktop matches the window to its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vandrel.Vandrel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
