@@ -14,25 +14,38 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 step() { echo "-- $*"; }
 
-step "package: built, unpacked, validated"
-(cd "$build" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
+step "package: built, checked by lintian, unpacked, validated"
+# A package names its maintainer; this one is the test's own.
+(cd "$build" && cpack -G DEB -B "$work/package" -D CPACK_PACKAGE_CONTACT="Vandrel tests <tests@vandrel.invalid>" \
+    >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
 deb=$(ls "$work"/package/vandrel_*.deb)
+lintian --pedantic --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+    { cat "$work/lintian.log"; fail "lintian found errors or warnings"; }
 depends=$(dpkg-deb -f "$deb" Depends)
 for need in libsndfile1 libqt6widgets6 fonts-urw-base35; do
     [[ $depends == *"$need"* ]] || fail "Depends lacks $need: $depends"
 done
 dpkg-deb -x "$deb" "$work/root"
 usr="$work/root/usr"
-for file in bin/vandrel share/vandrel/TimeBonus.wav share/icons/hicolor/256x256/apps/org.vandrel.Vandrel.png; do
+for file in games/vandrel share/vandrel/TimeBonus.wav share/icons/hicolor/256x256/apps/org.vandrel.Vandrel.png; do
     [ -f "$usr/$file" ] || fail "the package lacks $file"
 done
 [ -n "$(find "$usr/lib" -name libvandrel_sound.so)" ] || fail "the package lacks the sound module"
 desktop-file-validate "$usr/share/applications/org.vandrel.Vandrel.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/org.vandrel.Vandrel.metainfo.xml" >/dev/null
+[ -z "$(LC_ALL=C.UTF-8 MANROFFSEQ='' man --warnings -l "$usr/share/man/man6/vandrel.6.gz" 2>&1 >/dev/null)" ] ||
+    fail "the manual page has warnings"
+
+step "command line: --version, --help, an unknown option"
+program="$usr/games/vandrel"
+version=$(QT_QPA_PLATFORM=offscreen "$program" --version)
+[ "$version" = "Vandrel $(dpkg-deb -f "$deb" Version)" ] || fail "--version printed: $version"
+env -u DISPLAY "$program" --help | grep -q -e '--version' || fail "--help does not list --version"
+if QT_QPA_PLATFORM=offscreen "$program" -style fusion --bogus 2>"$work/bogus.log"; then fail "--bogus was accepted"; fi
+grep -q "Unknown option 'bogus'" "$work/bogus.log" || fail "--bogus: $(cat "$work/bogus.log")"
 
 export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb
 conf="$XDG_CONFIG_HOME/Vandrel/Vandrel.conf"
-program="$usr/bin/vandrel"
 wait_window() {  # up to 15 s for a visible window of this name; prints its id
     for _ in $(seq 150); do id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }; sleep 0.1; done; return 1; }
 keys_to() { local id; id=$(wait_window "$1") || fail "no window '$1'"; shift
@@ -82,7 +95,7 @@ awk -v rms="$rms" 'BEGIN { exit !(rms > 0.05) }' || fail "no music heard (RMS $r
 
 step "Wayland: a native client of the headless compositor"
 printf '[Initial]\nSound=2\nSpeed=100\nTime=30\n' >"$conf"
-env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" >"$work/wayland.log" 2>&1 &
+env -u DISPLAY WAYLAND_DISPLAY="$TEST_WAYLAND_DISPLAY" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" >"$work/wayland.log" 2>&1 &
 pid=$!; pids+=($pid)
 for _ in $(seq 100); do grep -q 'set_title("Vandrel!")' "$work/wayland.log" && break; sleep 0.1; done
 grep -q 'set_title("Vandrel!")' "$work/wayland.log" || { tail -20 "$work/wayland.log"; fail "no main window on Wayland"; }

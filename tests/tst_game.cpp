@@ -352,7 +352,8 @@ private slots:
                            "Set Time|Enter the time:|30"};
         QTest::newRow("About") << "about" << QStringList{}
             << QStringList{"About|Vandrel Version " VANDREL_SHORT_VERSION " \r\nCreated by the Vandrel developers\r\n"
-                           "Report any bugs at vandrel@example.org"};
+                           "Report any bugs at "
+                           + QString(*VANDREL_CONTACT ? VANDREL_CONTACT : "the place where you got this copy of Vandrel")};
     }
 
     void setSpeedAndTime()

@@ -3,8 +3,9 @@
 # compositor (Weston) and a private PulseAudio server whose null sink "testsink" can
 # be recorded, so that the real program can be shown, played and heard on a machine
 # with no screen and no sound card, without touching the user's own servers. All go
-# when the command ends. DISPLAY, WAYLAND_DISPLAY and PULSE_SERVER name them; Qt
-# takes Wayland only where QT_QPA_PLATFORM=wayland asks for it.
+# when the command ends. DISPLAY and PULSE_SERVER name two of them; a program is
+# to run on the compositor with WAYLAND_DISPLAY=$TEST_WAYLAND_DISPLAY, since Qt
+# would take Wayland for everything if WAYLAND_DISPLAY were set.
 set -eu
 dir=$(mktemp -d "${TMPDIR:-/tmp}/vandrel-servers.XXXXXX")
 mkdir -m 700 "$dir/run"
@@ -28,6 +29,6 @@ up() { [ -s "$dir/display" ] && DISPLAY=":$(cat "$dir/display")" xdpyinfo >/dev/
 for _ in $(seq 150); do up && break; sleep 0.1; done
 up || { echo "the private servers did not start:" >&2; cat "$dir/x.log" "$dir/weston.log" "$dir/pulse.log" >&2; exit 1; }
 pactl set-default-sink testsink
-DISPLAY=":$(cat "$dir/display")" XDG_RUNTIME_DIR="$dir/run" WAYLAND_DISPLAY=wayland-test
-export DISPLAY XDG_RUNTIME_DIR WAYLAND_DISPLAY
+DISPLAY=":$(cat "$dir/display")" XDG_RUNTIME_DIR="$dir/run" TEST_WAYLAND_DISPLAY=wayland-test
+export DISPLAY XDG_RUNTIME_DIR TEST_WAYLAND_DISPLAY
 "$@"

@@ -6,4 +6,4 @@ GAME_PACKAGES="g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev libqt6m
 # server with key presses and screenshots, and the checkers of desktop files and
 # Debian packages.
 TEST_PACKAGES="pulseaudio pulseaudio-utils xvfb xdotool x11-utils imagemagick sox python3
-    desktop-file-utils appstream dpkg-dev weston"
+    desktop-file-utils appstream dpkg-dev weston lintian man-db"

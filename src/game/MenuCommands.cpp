@@ -5,12 +5,15 @@
 #include "game/Numbers.h"
 
 #include <cmath>
+#include <string_view>
 
 namespace {
 constexpr int lowestSpeed = 50;
 constexpr int highestSpeed = 300;
 constexpr const char* aboutAuthor = "the Vandrel developers";
-constexpr const char* aboutContact = "vandrel@example.org";
+// Set when the game is built; without it, players report bugs to whoever gave
+// them their copy.
+constexpr std::string_view aboutContact = VANDREL_CONTACT;
 } // namespace
 
 MenuCommands::MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs)
@@ -75,7 +78,9 @@ void MenuCommands::Restart(std::string_view key, const std::string& value)
 void MenuCommands::mnuAbout_Click()
 {
     mDialogs.MsgBox(std::string("Vandrel Version " VANDREL_SHORT_VERSION " \r\nCreated by ") + aboutAuthor
-                        + "\r\nReport any bugs at " + aboutContact,
+                        + "\r\nReport any bugs at "
+                        + (aboutContact.empty() ? "the place where you got this copy of Vandrel"
+                                                : std::string(aboutContact)),
                     Dialogs::Style::OkOnly, "About");
 }
 
