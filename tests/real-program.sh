@@ -93,6 +93,23 @@ sleep 2; kill "$recorder"; kill "$pid"
 rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/capture.raw" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
 awk -v rms="$rms" 'BEGIN { exit !(rms > 0.05) }' || fail "no music heard (RMS $rms)"
 
+step "under a window manager, the sound dialog opens where it opened first"
+printf '[Initial]\nSound=2\nSpeed=0\nTime=1e9\n' >"$conf"
+openbox >"$work/openbox.log" 2>&1 &
+wm=$!; pids+=($wm)
+"$program" >"$work/run3.log" 2>&1 &
+pid=$!; pids+=($pid)
+places=()
+for _ in 1 2; do
+    keys_to 'Vandrel!' alt+g s s Return  # Set Speed and Sound share their letter
+    dialog=$(wait_window 'Sound Options') || fail "no sound dialog"
+    sleep 0.5
+    places+=("$(xwininfo -id "$dialog" | grep Absolute | tr -s ' ' | tr '\n' ' ')")
+    keys_to 'Sound Options' Escape
+done
+[ "${places[0]}" = "${places[1]}" ] || fail "the sound dialog moved: ${places[0]}/ ${places[1]}"
+kill "$pid" "$wm"
+
 step "Wayland: a native client of the headless compositor"
 printf '[Initial]\nSound=2\nSpeed=100\nTime=30\n' >"$conf"
 env -u DISPLAY WAYLAND_DISPLAY="$TEST_WAYLAND_DISPLAY" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" >"$work/wayland.log" 2>&1 &

@@ -213,7 +213,9 @@ private slots:
             QCOMPARE(filters, (QStringList{"Sound files (*.flac *.wav)", "All files (*)"}));
             QCOMPARE(path->text(), choose ? chosen : typed);
         }
-        QTest::keyClick(dialog, Qt::Key_Return); // OK
+        // After a choice, Enter confirms it instead of opening the chooser again.
+        QCOMPARE(dialog->focusWidget()->objectName(), "cmdOK");
+        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         QCOMPARE(w.log.mid(w.log.size() - 3), (QStringList{"Sound=0", "MusicPath=" + chosen, "music " + chosen}));
         w.form->close();
         QVERIFY(!WindowOnFakes::TopLevel<frmSound>()); // closing the game closes the dialog

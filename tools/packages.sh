@@ -3,7 +3,7 @@
 GAME_PACKAGES="g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libsndfile1-dev
     qt6-wayland fonts-urw-base35 fonts-liberation2"
 # To run the tests as well: a private sound server and its recorder, a private X
-# server with key presses and screenshots, and the checkers of desktop files and
-# Debian packages.
+# server with key presses, screenshots and a window manager, a Wayland compositor,
+# and the checkers of desktop files, manual pages and Debian packages.
 TEST_PACKAGES="pulseaudio pulseaudio-utils xvfb xdotool x11-utils imagemagick sox python3
-    desktop-file-utils appstream dpkg-dev weston lintian man-db"
+    desktop-file-utils appstream dpkg-dev weston lintian man-db openbox"

@@ -27,4 +27,10 @@ void CentreOn(QWidget& window, const QRect& area)
     window.move(frame.topLeft());
 }
 
+void CentreOnScreenOnce(QWidget& window)
+{
+    if (!window.testAttribute(Qt::WA_Moved) && window.screen())
+        CentreOn(window, window.screen()->availableGeometry());
+}
+
 } // namespace WindowPlacement

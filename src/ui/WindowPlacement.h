@@ -10,4 +10,9 @@ namespace WindowPlacement {
 // places them itself.
 void CentreOn(QWidget& window, const QRect& area);
 
+// Centres a window on its screen the first time it shows; later it shows where it
+// last was. Centring again would place it by its frame, unknown at the first show,
+// and so a few pixels off.
+void CentreOnScreenOnce(QWidget& window);
+
 } // namespace WindowPlacement

@@ -13,7 +13,6 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMenuBar>
-#include <QScreen>
 
 namespace {
 
@@ -164,10 +163,7 @@ void frmMain::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     mRoad->setFocus();
-    if (!mCentred && screen()) {
-        mCentred = true;
-        WindowPlacement::CentreOn(*this, screen()->availableGeometry());
-    }
+    WindowPlacement::CentreOnScreenOnce(*this);
 }
 
 void frmMain::Unload()

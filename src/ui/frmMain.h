@@ -64,5 +64,4 @@ private:
     std::unique_ptr<HelpWindow> mHelp;
     RoadView* mRoad = nullptr;
     std::unique_ptr<StatusRow> mStatus;
-    bool mCentred = false;
 };

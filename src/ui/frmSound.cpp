@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStandardPaths>
 
 frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow,
@@ -46,10 +45,10 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow,
     mBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     mBrowse->setToolTip(tr("Choose the music file"));
     mBrowse->setGeometry(Twips::ToPixels(3735 - 345, 480, 345, 285));
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(Twips::ToPixels(600, 1560, 1215, 495));
-    ok->setDefault(true);
+    mOK = new QPushButton(tr("OK"), this);
+    mOK->setObjectName(QStringLiteral("cmdOK"));
+    mOK->setGeometry(Twips::ToPixels(600, 1560, 1215, 495));
+    mOK->setDefault(true);
     auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setGeometry(Twips::ToPixels(1920, 1560, 1215, 495));
@@ -59,8 +58,8 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow,
     setTabOrder(mBrowse, options[2]);
     setTabOrder(options[2], options[1]);
     setTabOrder(options[1], options[0]);
-    setTabOrder(options[0], ok);
-    setTabOrder(ok, cancel);
+    setTabOrder(options[0], mOK);
+    setTabOrder(mOK, cancel);
 
     connect(mOptions, &QButtonGroup::idClicked, this, [this](int index) {
         mChoice.Click(index);
@@ -69,7 +68,7 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow,
     connect(mMusic, &QLineEdit::textEdited, this,
             [this](const QString& text) { mChoice.SetMusicText(text.toStdString()); });
     connect(mBrowse, &QPushButton::clicked, this, &frmSound::ChooseMusic);
-    connect(ok, &QPushButton::clicked, this, &frmSound::accept);
+    connect(mOK, &QPushButton::clicked, this, &frmSound::accept);
     connect(cancel, &QPushButton::clicked, this, &frmSound::reject);
 }
 
@@ -101,13 +100,14 @@ void frmSound::ChooseMusic()
         return;
     mMusic->setText(chosen);
     mChoice.SetMusicText(chosen.toStdString());
+    // The choice is made: Enter now confirms it rather than opening the chooser again.
+    mOK->setFocus();
 }
 
 void frmSound::showEvent(QShowEvent* event)
 {
     ShowChoice();
-    if (screen())
-        WindowPlacement::CentreOn(*this, screen()->availableGeometry());
+    WindowPlacement::CentreOnScreenOnce(*this);
     QDialog::showEvent(event);
 }
 

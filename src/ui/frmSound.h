@@ -44,4 +44,5 @@ private:
     QButtonGroup* mOptions = nullptr;
     QLineEdit* mMusic = nullptr;
     QPushButton* mBrowse = nullptr;
+    QPushButton* mOK = nullptr;
 };
