@@ -123,21 +123,53 @@ private slots:
         QCOMPARE(S(g.controls.lblDist->Caption), "0 km");
     }
 
+    void car_data()
+    {
+        QTest::addColumn<int>("tracks");
+        QTest::addColumn<int>("track");
+        QTest::addColumn<QString>("shown"); // the picture's Left, then the car's track and Top
+
+        QTest::newRow("first of three, centred") << 3 << 0 << "260 0@-7";
+        QTest::newRow("last of three") << 3 << 2 << "2260 2@-7";
+        QTest::newRow("the only track") << 1 << 0 << "1260 0@-7";
+        QTest::newRow("no tracks: the picture stays") << 0 << 1 << "5 1@-7";
+        QTest::newRow("no picture") << -1 << 1 << "none 1@0";
+    }
+
+    void car()
+    {
+        QFETCH(int, tracks);
+        auto picture = std::make_shared<Control>(Control{5, 0, 480, 480, {}, true});
+        clsCar car;
+        car.Constructor(tracks < 0 ? nullptr : picture, 0, 3000, std::int16_t(std::max(tracks, 0)));
+        car.SetPos(std::int16_t(FETCH(int, track)));
+        car.SetTop(-7);
+        QCOMPARE((tracks < 0 ? QString("none") : QString::number(picture->Left)) + " " + Where(car),
+                 FETCH(QString, shown));
+    }
+
     void startDealsTheDraws()
     {
         GameOnFakes g({{"Sound", "2"}});
         // Four racer tracks, the bonus track, the bonus value, in that order.
-        g.draws = {0.5f, 0.51f, 0.2f, 0.9f, 0.7f, 0.9f};
+        g.draws = {0.5f, 0.51f, 0.2f, 0.9f, 0.7f, 0.3f};
         g.game.GameStart();
         QStringList racers;
         for (int i = 0; i < 4; ++i)
             racers << Where(*g.game.Racer(i));
         QCOMPARE(racers, (QStringList{"0@-720", "1@-1440", "0@-2160", "1@-2880"}));
         QCOMPARE(Where(*g.game.BonusCar()), "1@-3600");
-        QCOMPARE(S(g.controls.lblBonus->Caption), "3");
+        QCOMPARE(S(g.controls.lblBonus->Caption), "2"); // 2 x 0.3 + 1, rounded
         QCOMPARE(Where(*g.game.PlayerCar()), "1@5280");
         QCOMPARE(g.controls.imgCar->Left, 1260.0f); // centred in its track
-        QCOMPARE(g.controls.shpDiv1[1]->Top, 835.0f); // 735 + 100 below the first mark
+        // The dividers at a third and two thirds of the road, marks 735 + 100 apart.
+        QString dividers;
+        for (const auto* line : {&g.controls.shpDiv1, &g.controls.shpDiv2})
+            for (const auto& mark : *line)
+                dividers += QStringLiteral("%1:%2 ").arg(mark->Left).arg(mark->Top);
+        QCOMPARE(dividers, "932.5:0 932.5:835 932.5:1670 932.5:2505 932.5:3340 932.5:4175 932.5:5010 "
+                           "932.5:5845 1932.5:0 1932.5:835 1932.5:1670 1932.5:2505 1932.5:3340 "
+                           "1932.5:4175 1932.5:5010 1932.5:5845 ");
         QVERIFY(!g.log.contains("seed"));              // no re-seed at a game start
     }
 
@@ -175,7 +207,12 @@ private slots:
         QTest::newRow("right track, middle racer close") << "..N|...|...|.R." << false << false;
         QTest::newRow("middle track, one side closed") << ".N.|...|...|R..|..." << false << true;
         QTest::newRow("middle track, both sides closed") << ".N.|...|...|R.R|..." << false << false;
+        QTest::newRow("middle track, left side 1.5 cars below its end") << ".N.|...|...|..R|...|R.." << false << true;
+        QTest::newRow("middle track, right side 1.5 cars below its end") << ".N.|...|...|R..|...|..R" << false << true;
+        QTest::newRow("middle track, a car below in its own") << ".N.|...|...|.RR|..." << false << true;
+        QTest::newRow("outer track, middle racer a car below its end") << "N..|...|...|...|.R." << false << false;
         QTest::newRow("level with the bonus") << "N.B|...|...|..." << false << false;
+        QTest::newRow("a car above the bonus") << "N..|...|..B|..." << false << true;
         QTest::newRow("bonus itself over a racer") << "N..|R..|...|..." << true << false;
         QTest::newRow("bonus beside a racer") << "N..|.R.|...|..." << true << true;
     }
@@ -214,6 +251,7 @@ private slots:
             << QStringList{"effect /opt/vandrel/TimeBonus.wav"};
         QTest::newRow("bonus taken, No Sound") << ".B.|.P." << 2 << QStringList{};
         QTest::newRow("bonus in the next track") << "B..|.P." << 1 << QStringList{};
+        QTest::newRow("crash and bonus at once, No: nothing after") << ".R.|.P.|.B." << 1 << crash;
     }
 
     void collision()
@@ -226,37 +264,45 @@ private slots:
         const int bonusTop = g.game.BonusCar()->GetTop();
         g.log.clear();
         g.answers = {Answer::Ok, Answer::No};
-        g.draws = {0.5f}; // after a take the next bonus is 9 x 0.5 + 1, to even: 6
+        g.draws = {0.7f}; // after a take the next bonus is 9 x 0.7 + 1, rounded: 7
         g.game.CheckCrash();
         QCOMPARE(g.log, FETCH(QStringList, log));
         const bool taken = bonusTop != g.game.BonusCar()->GetTop();
-        QCOMPARE(taken, road.contains(".B.|.P."));
+        QCOMPARE(taken, road.startsWith(".B.|.P."));
         QCOMPARE(g.game.TimeLeft(), taken ? 33.0 : 30.0);
         if (taken) {
-            QCOMPARE(S(g.controls.lblBonus->Caption), "6");
+            QCOMPARE(S(g.controls.lblBonus->Caption), "7");
             QCOMPARE(g.game.BonusCar()->GetTop(), 5895);
         }
     }
 
     void tick()
     {
-        GameOnFakes g({{"Sound", "2"}, {"Speed", "100"}, {"Time", "30"}});
+        GameOnFakes g({{"Sound", "2"}, {"Speed", "100"}, {"Time", "0.5"}});
         g.game.GameStart();
-        const float mark = g.controls.shpDiv2[3]->Top;
         Place(*g.game.Racer(2), 0, 5770);
+        Place(*g.game.BonusCar(), 0, 17560); // 125 short of three road heights
+        g.controls.shpDiv1[5]->Top = 5695;    // 200 short of the road's last twip
         g.game.Tick();
         QCOMPARE(g.game.Racer(0)->GetTop(), -720 + 125); // step 200 less the 75 lag
-        QCOMPARE(g.controls.shpDiv2[3]->Top, mark + 200);
-        QCOMPARE(S(g.controls.lblDist->Caption), "0.001 km");
-        QCOMPARE(S(g.controls.lblTime->Caption), "29.95 sec");
-        QCOMPARE(g.log, QStringList{}); // at 5895, the road's last twip, still on it
+        QCOMPARE(g.game.BonusCar()->GetTop(), 17685);     // at three road heights, kept
+        QCOMPARE(g.controls.shpDiv2[3]->Top, 2505 + 200);
+        QCOMPARE(g.controls.shpDiv1[5]->Top, 5895);       // on the road's last twip, kept
+        QCOMPARE(S(g.controls.lblDist->Caption + "|" + g.controls.lblTime->Caption), "0.001 km|0.45 sec");
+        QCOMPARE(g.log, QStringList{}); // the racer at 5895, still on the road; 0.45 s is not the end
+        // Below the road, and past three road heights: sent to free places above.
+        g.draws = {0.9f, 0.5f, 0.5f, 0.1f, 0.3f}; // racer track and height, bonus's, bonus value
         g.game.Tick();
-        QCOMPARE(g.log, QStringList{"seed"}); // at 6020 below it: sent back above
+        QCOMPARE(g.log, (QStringList{"seed", "seed"}));
+        QCOMPARE(Where(*g.game.Racer(2)) + " " + Where(*g.game.BonusCar()) + " " + S(g.controls.lblBonus->Caption),
+                 "2@-4421 1@-884 2");
         QCOMPARE(S(g.controls.lblDist->Caption), "0.003 km"); // 0.00278 to 3 decimals
-        // A mark leaving the road goes back above the next one, keeping the spacing.
+        // A mark leaving the road goes back above the next one, keeping the spacing,
+        // through games that end and start again.
         for (int i = 0; i < 40; ++i)
             g.game.Tick();
         QCOMPARE(Gaps(g.controls.shpDiv1), QList<float>(7, 835.0f));
+        QCOMPARE(Gaps(g.controls.shpDiv2), QList<float>(7, 835.0f));
     }
 
     void gameOver_data()
@@ -271,7 +317,8 @@ private slots:
     void gameOver()
     {
         QFETCH(Answer, again);
-        GameOnFakes g({{"Sound", "2"}, {"Speed", "100"}, {"Time", "0.05"}});
+        // 36 km/h for one tick is 0.0005 km and a hair: shown as 0.001.
+        GameOnFakes g({{"Sound", "2"}, {"Speed", "36"}, {"Time", "0.05"}});
         g.game.GameStart();
         g.answers = {Answer::Ok, again};
         int ticksWhileOpen = 0;

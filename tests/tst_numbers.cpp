@@ -54,6 +54,8 @@ private slots:
         QTest::newRow("1.0005 lies below the half") << 1.0005 << 1.0;
         QTest::newRow("tiny negative gives plain zero") << -1e-9 << 0.0;
         QTest::newRow("huge stays") << 1e300 << 1e300;
+        QTest::newRow("just below 2^52 thousandths, rounded") << 4502703895917.1455 << 4502703895917.146;
+        QTest::newRow("past 2^52 thousandths, kept") << 5506993551885.1875 << 5506993551885.1875;
     }
 
     void round3()
@@ -78,12 +80,18 @@ private slots:
         QTest::newRow("comma is not a point") << "1,5" << 1.0 << false;
         QTest::newRow("no number") << "abc" << 0.0 << false;
         QTest::newRow("empty") << "" << 0.0 << false;
-        QTest::newRow("hexadecimal") << "&HFF" << 255.0 << true;
+        QTest::newRow("exponent of two digits") << "12.5E+10" << 125e9 << true;
+        QTest::newRow("exponent without digits") << "2.5e+" << 2.5 << false;
+        QTest::newRow("hexadecimal, every kind of digit") << "&h9fA0aF" << double(0x9FA0AF) << true;
         QTest::newRow("hexadecimal past 16 bits") << "&HFFFF" << 65535.0 << true;
         QTest::newRow("octal stops at 8") << "&O178" << 15.0 << false;
+        QTest::newRow("octal, small o") << "&o17" << 15.0 << true;
         QTest::newRow("&H without digits") << "&H" << 0.0 << false;
+        QTest::newRow("& alone is no number") << "&12" << 0.0 << false;
         QTest::newRow("past the double range") << "1e999" << inf << true;
+        QTest::newRow("just past the double range") << "1e350" << inf << true;
         QTest::newRow("below the double range") << "-1e-999" << 0.0 << true;
+        QTest::newRow("just below the double range") << "1e-350" << 0.0 << true;
         QTest::newRow("1 MB of digits") << QString(1 << 20, '9') << inf << true;
         QTest::newRow("1 MB exponent") << "1e" + QString(1 << 20, '9') << inf << true;
     }
@@ -92,7 +100,9 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(double, value);
-        const std::string utf8 = text.toStdString();
+        // A view of the text with a digit after its end: reading never goes past it.
+        const std::string buffer = text.toStdString() + "7";
+        const std::string_view utf8(buffer.data(), buffer.size() - 1);
         QCOMPARE(Numbers::NumberFromText(utf8), value);
         QCOMPARE(Numbers::WholeNumberFromText(utf8).has_value(), FETCH(bool, whole));
     }
@@ -110,7 +120,10 @@ private slots:
         QTest::newRow("large in exponent form") << 1e15 << "." << "1E+15";
         QTest::newRow("small in exponent form") << 0.00001 << "." << "1E-05";
         QTest::newRow("largest plain") << 999999999999999.0 << "." << "999999999999999";
-        QTest::newRow("infinity") << -inf << "." << "-inf";
+        QTest::newRow("whole") << 1.0 << "." << "1";
+        QTest::newRow("negative zero") << -0.0 << "." << "0";
+        QTest::newRow("infinities") << -inf << "." << "-inf";
+        QTest::newRow("not a number") << std::nan("") << "." << "nan";
     }
 
     void textOfNumber()

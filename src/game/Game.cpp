@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <limits>
 
 using Numbers::ToInt16Clamped;
 
@@ -28,7 +29,8 @@ constexpr std::int16_t highestStartSpeed = 16383;
 // The sum of a 16-bit Top and a step, pinned to 16 bits.
 std::int16_t PinnedSum(std::int32_t a, std::int32_t b)
 {
-    return static_cast<std::int16_t>(std::clamp(a + b, -32768, 32767));
+    using Limits = std::numeric_limits<std::int16_t>;
+    return static_cast<std::int16_t>(std::clamp<std::int32_t>(a + b, Limits::min(), Limits::max()));
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "game/Numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace Numbers {
 
@@ -77,11 +79,12 @@ std::optional<double> ReadRadixInteger(Cursor& cursor, int base)
     return seenDigit ? std::optional(value) : std::nullopt;
 }
 
-// Reads up to a bounded exponent: anything past the bound already means overflow
-// or underflow for every mantissa, so larger values need not be told apart.
+// Reads up to a bounded exponent: past the length of any text the game reads, the
+// bound means overflow or underflow for every mantissa, so larger values need not
+// be told apart.
 long ReadExponentDigits(Cursor& cursor)
 {
-    constexpr long bound = 1'000'000;
+    constexpr long bound = std::numeric_limits<int>::max();
     long value = 0;
     while (IsDigit(cursor.Peek())) {
         value = std::min(bound, value * 10 + (cursor.Peek() - '0'));
@@ -145,21 +148,15 @@ std::optional<double> ReadDecimal(Cursor& cursor)
         }
     }
 
-    // The value is 0.d1d2d3... x 10^(pointShift + exponent).
+    // The value is 0.d1d2d3... x 10^(pointShift + exponent); past the range of a
+    // double it is infinity or zero, as the magnitude's sign says.
     const long magnitude = pointShift + exponent;
-    double value;
-    if (magnitude > 400) {
-        value = std::numeric_limits<double>::infinity();
-    } else if (magnitude < -400) {
-        value = 0.0;
-    } else {
-        const std::string scientific =
-            "0." + digits + "e" + std::to_string(magnitude);
-        const auto result = std::from_chars(scientific.data(),
-                                            scientific.data() + scientific.size(), value);
-        if (result.ec == std::errc::result_out_of_range)
-            value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    }
+    const std::string scientific = "0." + digits + "e" + std::to_string(magnitude);
+    double value = 0.0;
+    const auto result = std::from_chars(std::to_address(scientific.cbegin()),
+                                        std::to_address(scientific.cend()), value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     if (value == 0.0)
         return 0.0; // never a negative zero
     return negative ? -value : value;
@@ -182,10 +179,9 @@ std::int16_t ToInt16Clamped(double x)
 {
     if (std::isnan(x))
         return 0;
-    if (const auto fitting = ToInt16(x))
-        return *fitting;
-    return x < 0 ? std::numeric_limits<std::int16_t>::min()
-                 : std::numeric_limits<std::int16_t>::max();
+    // Pinned before it is rounded: a value past either end rounds to that end.
+    return *ToInt16(std::clamp(x, double(std::numeric_limits<std::int16_t>::min()),
+                               double(std::numeric_limits<std::int16_t>::max())));
 }
 
 double Round3(double x)
@@ -244,8 +240,7 @@ double NumberFromText(std::string_view text)
 std::optional<double> WholeNumberFromText(std::string_view text)
 {
     Cursor cursor(text);
-    const auto value = ReadNumber(cursor);
-    cursor.Peek(); // past trailing blanks
+    const auto value = ReadNumber(cursor); // which ends past any blanks after the number
     if (cursor.Position() != text.size())
         return std::nullopt;
     return value;
@@ -261,7 +256,7 @@ std::string TextOfNumber(double value, std::string_view decimalSeparator)
     if (std::isnan(value))
         return "nan";
     if (std::isinf(value))
-        return value < 0 ? "-inf" : "inf";
+        return std::signbit(value) ? "-inf" : "inf";
     if (value == 0.0)
         return "0";
 
