@@ -11,6 +11,7 @@
 
 #include <QApplication>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -60,7 +61,7 @@ int main(int argc, char* argv[])
         if (!window) {
             window = std::make_unique<frmMain>(Outside{store, sound, random, clock, dialogs},
                                                ProgramFolder(),
-                                               [&sound] { return sound.FileTypes(); });
+                                               std::bind_front(&LazySoundPlayer::FileTypes, &sound));
             dialogs.SetOwner(window.get());
         }
         window->show();

@@ -40,9 +40,12 @@ step "command line: --version, --help, an unknown option"
 program="$usr/games/vandrel"
 version=$(QT_QPA_PLATFORM=offscreen "$program" --version)
 [ "$version" = "Vandrel $(dpkg-deb -f "$deb" Version)" ] || fail "--version printed: $version"
-env -u DISPLAY "$program" --help | grep -e '--version' >/dev/null || fail "--help does not list --version"
-if QT_QPA_PLATFORM=offscreen "$program" -style fusion --bogus 2>"$work/bogus.log"; then fail "--bogus was accepted"; fi
-grep -q "Unknown option 'bogus'" "$work/bogus.log" || fail "--bogus: $(cat "$work/bogus.log")"
+help=$(env -u DISPLAY "$program" --help)
+[[ $help == *"A car game"*"--version"* ]] || fail "--help printed: $help"
+for bad in --bogus stray; do
+    if QT_QPA_PLATFORM=offscreen "$program" -style fusion $bad 2>"$work/bad.log"; then fail "$bad was accepted"; fi
+    grep -q -e "Unknown option 'bogus'" -e "unexpected argument 'stray'" "$work/bad.log" || fail "$bad: $(cat "$work/bad.log")"
+done
 
 export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb
 conf="$XDG_CONFIG_HOME/Vandrel/Vandrel.conf"
@@ -72,6 +75,8 @@ xdotool windowfocus --sync "$main"; xdotool key Pause; sleep 0.3
 import -window "$main" "$work/paused.png"
 [[ $(convert "$work/paused.png" -format "%c" histogram:info:) == *"#404040"* ]] || fail "no PAUSED banner"
 xdotool key Left alt+g; sleep 0.3; xdotool key t
+box=$(wait_window 'Set Time') || fail "no Set Time box"
+[[ $(xprop -id "$box" WM_TRANSIENT_FOR) == *"$(printf '0x%x' "$main")" ]] || fail "the box does not belong to the game's window"
 keys_to 'Set Time' ctrl+a 0 period 1 Return
 keys_to 'New Game' Return
 grep -qx 'Time=0.1' "$conf" || fail "Set Time did not store 0.1"
@@ -116,6 +121,7 @@ env -u DISPLAY WAYLAND_DISPLAY="$TEST_WAYLAND_DISPLAY" QT_QPA_PLATFORM=wayland W
 pid=$!; pids+=($pid)
 for _ in $(seq 100); do grep -q 'set_title("Vandrel!")' "$work/wayland.log" && break; sleep 0.1; done
 grep -q 'set_title("Vandrel!")' "$work/wayland.log" || { tail -20 "$work/wayland.log"; fail "no main window on Wayland"; }
+grep -q 'set_app_id("org.vandrel.Vandrel")' "$work/wayland.log" || fail "the window's app id is not its desktop entry's"
 sleep 2
 kill -0 "$pid" || fail "the program died on Wayland"
 no_gl_driver "$pid" Wayland

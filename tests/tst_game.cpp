@@ -152,14 +152,14 @@ private slots:
     {
         GameOnFakes g({{"Sound", "2"}});
         // Four racer tracks, the bonus track, the bonus value, in that order.
-        g.draws = {0.5f, 0.51f, 0.2f, 0.9f, 0.7f, 0.3f};
+        g.draws = {0.5f, 0.51f, 0.2f, 0.9f, 0.7f, 0.6f};
         g.game.GameStart();
         QStringList racers;
         for (int i = 0; i < 4; ++i)
             racers << Where(*g.game.Racer(i));
         QCOMPARE(racers, (QStringList{"0@-720", "1@-1440", "0@-2160", "1@-2880"}));
         QCOMPARE(Where(*g.game.BonusCar()), "1@-3600");
-        QCOMPARE(S(g.controls.lblBonus->Caption), "2"); // 2 x 0.3 + 1, rounded
+        QCOMPARE(S(g.controls.lblBonus->Caption), "2"); // 2 x 0.6 + 1, rounded
         QCOMPARE(Where(*g.game.PlayerCar()), "1@5280");
         QCOMPARE(g.controls.imgCar->Left, 1260.0f); // centred in its track
         // The dividers at a third and two thirds of the road, marks 735 + 100 apart.
@@ -291,7 +291,7 @@ private slots:
         QCOMPARE(S(g.controls.lblDist->Caption + "|" + g.controls.lblTime->Caption), "0.001 km|0.45 sec");
         QCOMPARE(g.log, QStringList{}); // the racer at 5895, still on the road; 0.45 s is not the end
         // Below the road, and past three road heights: sent to free places above.
-        g.draws = {0.9f, 0.5f, 0.5f, 0.1f, 0.3f}; // racer track and height, bonus's, bonus value
+        g.draws = {0.9f, 0.5f, 0.5f, 0.1f, 0.6f}; // racer track and height, bonus's, bonus value
         g.game.Tick();
         QCOMPARE(g.log, (QStringList{"seed", "seed"}));
         QCOMPARE(Where(*g.game.Racer(2)) + " " + Where(*g.game.BonusCar()) + " " + S(g.controls.lblBonus->Caption),
@@ -334,6 +334,7 @@ private slots:
         QCOMPARE(ticksWhileOpen, 2);
         QCOMPARE(Where(*g.game.PlayerCar()), "1@5280");
         QCOMPARE(S(g.controls.lblTime->Caption), again == Answer::Yes ? "0.05 sec" : "0 sec");
+        QCOMPARE(g.controls.shpDiv1[0]->Top, again == Answer::Yes ? 0.0f : 72.0f); // laid out anew
         g.game.Tick(); // after No nothing runs again
         QCOMPARE(g.game.IsBusy(), again == Answer::No);
     }

@@ -6,6 +6,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/StatusRow.h"
+#include "ui/VirtualKeys.h"
 #include "ui/frmSound.h"
 #include "ui/frmSplash.h"
 
@@ -121,6 +122,31 @@ private slots:
         QCOMPARE(w.log.filter("Game Over|").first(), "Game Over|" + FETCH(QString, box));
         QCOMPARE(paintedForTheBox, 1);
         QCOMPARE(timeShown, time == "0.05" ? "0 sec" : "27.8 sec");
+    }
+
+    void virtualKeys_data()
+    {
+        QTest::addColumn<int>("qtKey");
+        QTest::addColumn<int>("code");
+        // The game's keys, as it names them, and the rest of the old codes.
+        const std::pair<Qt::Key, int> keys[] = {
+            {Qt::Key_Left, Game::vkLeft}, {Qt::Key_Up, Game::vkUp}, {Qt::Key_Right, Game::vkRight},
+            {Qt::Key_Down, Game::vkDown}, {Qt::Key_Pause, Game::vkPause}, {Qt::Key_F1, Game::vkF1},
+            {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9}, {Qt::Key_Enter, 13}, {Qt::Key_Shift, 16},
+            {Qt::Key_Control, 17}, {Qt::Key_Alt, 18}, {Qt::Key_CapsLock, 20}, {Qt::Key_Escape, 27},
+            {Qt::Key_Space, 32}, {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},
+            {Qt::Key_Home, 36}, {Qt::Key_Insert, 45}, {Qt::Key_Delete, 46}, {Qt::Key_0, 48},
+            {Qt::Key_9, 57}, {Qt::Key_A, 65}, {Qt::Key_Z, 90}, {Qt::Key_F24, 135},
+            {Qt::Key_Slash, 255}, {Qt::Key_F25, 255}, {Qt::Key_unknown, 0}};
+        for (const auto& [qtKey, code] : keys)
+            QTest::addRow("%s", qPrintable(QKeySequence(qtKey).toString())) << int(qtKey) << code;
+    }
+
+    void virtualKeys()
+    {
+        QCOMPARE(VirtualKeys::FromQtKey(FETCH(int, qtKey)), FETCH(int, code));
+        QCOMPARE(VirtualKeys::ShiftState(Qt::ShiftModifier | Qt::AltModifier), 5);
+        QCOMPARE(VirtualKeys::ShiftState(Qt::ControlModifier), 2);
     }
 
     void keysAndTimer1()

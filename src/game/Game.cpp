@@ -96,11 +96,12 @@ void Game::GameStart()
 
 void Game::LayOutDivider(std::array<std::shared_ptr<Control>, 8>& marks, double centre)
 {
-    marks[0]->Top = 0.0f;
-    marks[0]->Left = static_cast<float>(centre - marks[0]->Width / 2.0);
-    for (std::size_t i = 1; i < marks.size(); ++i) {
-        marks[i]->Left = static_cast<float>(centre - marks[i]->Width / 2.0);
-        marks[i]->Top = marks[i]->Height + marks[i - 1]->Top + markGap;
+    // From the top of the road down, each mark a gap below the one before.
+    float top = 0.0f;
+    for (const auto& mark : marks) {
+        mark->Left = static_cast<float>(centre - mark->Width / 2.0);
+        mark->Top = top;
+        top += mark->Height + markGap;
     }
 }
 

@@ -41,9 +41,8 @@ void AnswerQueries(int argc, char* argv[])
 
 void RefuseTheRest(const QCoreApplication& app)
 {
-    QCommandLineParser parser;
-    Describe(parser);
-    parser.process(app); // an unknown option: a message and status 1
+    QCommandLineParser parser; // --help and --version were answered before
+    parser.process(app);       // an unknown option: a message and status 1
     if (const QStringList rest = parser.positionalArguments(); !rest.isEmpty()) {
         std::fprintf(stderr, "%s\n",
                      qPrintable(QCoreApplication::translate("CommandLine", "%1: unexpected argument '%2'.")
