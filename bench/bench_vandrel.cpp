@@ -47,7 +47,7 @@ void TickCost()
     Fakes h;
     h.settings = {{"Sound", "2"}, {"Time", "1e9"}};
     RandomGenerator random;
-    MainControls controls;
+    MainControls controls(h);
     SoundChoice choice(h, h);
     Game game(controls, choice, h.Services(random), h, ".", "");
     game.GameStart();

@@ -1,6 +1,7 @@
 #include "game/RandomGenerator.h"
 #include "platform/CommandLine.h"
 #include "platform/LazySoundPlayer.h"
+#include "platform/PlayerLanguage.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QuitOnSignal.h"
@@ -43,6 +44,7 @@ int main(int argc, char* argv[])
     PreferRasterOnWayland();
     QuitOnSignal quitOnSignal; // before the application starts any thread
     QApplication app(argc, argv);
+    PlayerLanguage language;
     CommandLine::RefuseTheRest(app);
     quitOnSignal.Watch([] { QCoreApplication::exit(0); });
     // The Wayland app id, so the desktop matches the window to its entry and icon.
@@ -59,7 +61,7 @@ int main(int argc, char* argv[])
     // Deletes itself once it has handed over to the main window.
     auto* splash = new frmSplash([&] {
         if (!window) {
-            window = std::make_unique<frmMain>(Outside{store, sound, random, clock, dialogs},
+            window = std::make_unique<frmMain>(Outside{store, sound, random, clock, dialogs, language},
                                                ProgramFolder(),
                                                std::bind_front(&LazySoundPlayer::FileTypes, &sound));
             dialogs.SetOwner(window.get());

@@ -12,6 +12,7 @@
 #include "game/SettingsStore.h"
 #include "game/SoundChoice.h"
 #include "game/SoundPlayer.h"
+#include "game/Translator.h"
 
 #include <QtTest>
 
@@ -25,7 +26,7 @@
 // Settings of the application "Vandrel", section "Initial", by key.
 using Stored = std::initializer_list<std::pair<const std::string, std::string>>;
 
-struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWindow
+struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWindow, Translator
 {
     // later: how long after the others this program run starts.
     explicit Fakes(std::chrono::seconds later = {}) : now(now + later) {}
@@ -76,8 +77,13 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
         return next;
     }
     void Unload() override { log << "unload"; }
+    // English unless a test installs a translator.
+    std::string Translate(const char* context, const char* source) const override
+    {
+        return QCoreApplication::translate(context, source).toStdString();
+    }
 
-    Outside Services(RandomSource& random) { return Outside{*this, *this, random, *this, *this}; }
+    Outside Services(RandomSource& random) { return Outside{*this, *this, random, *this, *this, *this}; }
 
     std::map<std::string, std::string> settings;
     std::deque<float> draws;
@@ -93,7 +99,7 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
 struct GameOnFakes : Fakes
 {
     explicit GameOnFakes(Stored stored, RandomSource* random = nullptr, std::chrono::seconds later = {})
-        : Fakes(later), choice(*this, *this),
+        : Fakes(later), controls(*this), choice(*this, *this),
           game(controls, choice, Services(random ? *random : *this), *this, ".", "/opt/vandrel")
     {
         settings = stored;

@@ -408,7 +408,7 @@ private slots:
     {
         QFETCH(QString, command);
         GameOnFakes g({{"Sound", "2"}, {"Speed", "100"}, {"Time", "30"}});
-        MenuCommands menus(g.game, g, g);
+        MenuCommands menus(g.game, g, g, g);
         g.game.GameStart();
         menus.mnuMenu_Click();
         QVERIFY(!g.controls.Timer1.Enabled);

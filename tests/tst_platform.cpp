@@ -67,9 +67,9 @@ private slots:
         }
         QtSettingsStore store;
         Fakes others;
-        MainControls controls;
+        MainControls controls(others);
         SoundChoice choice(store, others);
-        Game game(controls, choice, Outside{store, others, others, others, others}, others, ".", "");
+        Game game(controls, choice, Outside{store, others, others, others, others, others}, others, ".", "");
         game.GameStart();
         QCOMPARE(QString::fromStdString(controls.lblSpeed->Caption + "|" + controls.lblTime->Caption + "|")
                      + QString::number(choice.Mode()) + "|" + others.log.filter("music").join(","),

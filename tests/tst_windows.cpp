@@ -3,6 +3,7 @@
 // its file chooser, the real message boxes and the splash.
 
 #include "WindowOnFakes.h"
+#include "platform/PlayerLanguage.h"
 #include "ui/HelpWindow.h"
 #include "ui/QtDialogs.h"
 #include "ui/StatusRow.h"
@@ -10,6 +11,7 @@
 #include "ui/frmSound.h"
 #include "ui/frmSplash.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFileDialog>
 #include <QLabel>
@@ -44,6 +46,94 @@ struct PaintCounter : QObject
     int& mPaints;
 };
 
+
+// Wraps every text that goes through a translation, the game's and Qt's: "[Crashed!!]".
+struct PseudoTranslator : QTranslator
+{
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return '[' + QString::fromUtf8(source) + ']';
+    }
+};
+
+// Every text the player can see, in a fixed order: the main window and its menus,
+// the paused banner, the boxes (one text a line), Qt's buttons of the real boxes,
+// the sound dialog, help and the splash. A control whose text does not fit, or one
+// that takes the focus without an accessible name, is listed in faults.
+void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
+{
+    emit w.Find<QMenu>("mnuGame")->aboutToShow(); // paused, as by the player
+    texts << w.form->windowTitle();
+    for (const char* name : {"mnuGame", "mnuHelpMenu"}) {
+        texts << w.Find<QMenu>(name)->title();
+        for (const QAction* action : w.Find<QMenu>(name)->actions())
+            if (!action->isSeparator())
+                texts << action->text();
+    }
+    texts << QString::fromStdString(MainControls(w).lblPaused->Caption);
+    const auto checkWindow = [&](QWidget* window) {
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            const auto* accessible = QAccessible::queryAccessibleInterface(widget);
+            if (widget->isVisible() && widget->focusPolicy() != Qt::NoFocus && accessible->text(QAccessible::Name).isEmpty())
+                faults << "no name: " + widget->objectName();
+            if (auto* button = qobject_cast<QAbstractButton*>(widget); button && !QStringList{"", "..."}.contains(button->text())) {
+                texts << button->text();
+                if (button->sizeHint().width() > button->width() + 8 || button->geometry().right() >= window->width())
+                    faults << "too wide: " + button->text();
+            }
+        }
+    };
+    checkWindow(w.form.get());
+    w.Find<QAction>("mnuSound")->trigger();
+    auto* dialog = WindowOnFakes::TopLevel<frmSound>();
+    texts << dialog->windowTitle() << dialog->findChild<QWidget*>("cmdBrowse")->toolTip();
+    checkWindow(dialog);
+    dialog->reject();
+    w.Find<QAction>("mnuHelp")->trigger();
+    QApplication::processEvents();
+    auto* help = WindowOnFakes::TopLevel<HelpWindow>();
+    texts << help->windowTitle();
+    checkWindow(help);
+    // The real boxes: Qt's buttons, and owned by the game's window though another is active.
+    help->activateWindow();
+    QtDialogs dialogs;
+    dialogs.SetOwner(w.form.get());
+    WhenModal([&](QWidget* box) {
+        texts << box->findChildren<QAbstractButton*>()[0]->text() << box->findChildren<QAbstractButton*>()[1]->text();
+        faults << (box->parentWidget() == w.form.get() ? "" : "not owned");
+        qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
+    });
+    faults << (dialogs.MsgBox("", Dialogs::Style::YesNoQuestion, "") == Dialogs::Answer::No ? "" : "not No");
+    WhenModal([&](QWidget* box) {
+        texts << box->findChildren<QAbstractButton*>()[0]->text() << box->findChildren<QAbstractButton*>()[1]->text();
+        faults << (box->parentWidget() == w.form.get() ? "" : "not owned");
+        QTest::keyClicks(box->focusWidget(), "250");
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    faults << QString::fromStdString(dialogs.InputBox("", "", "")).replace("250", "");
+    faults.removeAll("");
+    help->close();
+    w.typed = {"200"};
+    w.answers = {Dialogs::Answer::Ok, Dialogs::Answer::Ok, Dialogs::Answer::Ok, Dialogs::Answer::No};
+    for (const char* item : {"mnuAbout", "mnuSetSpeed", "mnuSetTime"})
+        w.Find<QAction>(item)->trigger();
+    QTest::keyClick(w.Find("picRoad"), Qt::Key_Left);
+    QTRY_COMPARE_WITH_TIMEOUT(w.log.filter("|").size(), 6, 5000); // game over, not played again
+    for (const QString& box : w.log.filter("|"))
+        texts << box.split("|").mid(0, 2);
+    for (const char* name : {"lblSpeed", "lblTime", "lblDist"}) {
+        const auto* label = w.Find<QLabel>(name);
+        texts << label->text() << label->accessibleName();
+        if (QAccessible::queryAccessibleInterface(w.Find(name))->text(QAccessible::Description) != label->text())
+            faults << "not read: " + label->text();
+    }
+    auto* splash = new frmSplash([] {});
+    splash->show();
+    QTRY_VERIFY(!splash->message().isEmpty());
+    texts << splash->message() << splash->accessibleName();
+    splash->close();
+}
 } // namespace
 
 class TestWindows : public QObject
@@ -247,28 +337,50 @@ private slots:
         QVERIFY(!WindowOnFakes::TopLevel<frmSound>()); // closing the game closes the dialog
     }
 
-    void boxesBelongToTheMainWindow()
+    void everyTextInThePlayersLanguage_data()
     {
-        QWidget main, other;
-        main.show();
-        other.show();
-        other.activateWindow();
-        QtDialogs dialogs;
-        dialogs.SetOwner(&main);
-        QWidget* parent = nullptr;
-        WhenModal([&](QWidget* box) {
-            parent = box->parentWidget();
-            qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
-        });
-        QCOMPARE(dialogs.MsgBox("Play Again?", Dialogs::Style::YesNoQuestion, "Game Over"), Dialogs::Answer::No);
-        QCOMPARE(parent, &main);
-        WhenModal([&](QWidget* box) {
-            parent = box->parentWidget();
-            QTest::keyClicks(box->focusWidget(), "250");
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        QCOMPARE(dialogs.InputBox("Enter the Starting Speed:", "Set Speed", ""), "250");
-        QCOMPARE(parent, &main);
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("shown"); // some of the texts, exactly
+        QTest::newRow("pseudo") << "pseudo" << QStringList{"[&Game]", "[Time Over!!]\r\n[You covered 0.003 km]"};
+        QTest::newRow("de") << "de" << QStringList{"&Spiel", "Zeit abgelaufen!!\r\nSie sind 0,003 km weit gefahren", "PAUSE", "&Ja", "200 km/h"};
+        QTest::newRow("fr") << "fr" << QStringList{"&Jeu", "Son", "PAUSE", "&Oui", "Annuler"};
+        QTest::newRow("es") << "es" << QStringList{"&Juego", "Sa&lir", "PAUSA", "&Sí", "Cancelar"};
+    }
+
+    void everyTextInThePlayersLanguage()
+    {
+        const Stored stored{{"Sound", "2"}, {"Time", "0.05"}};
+        QStringList faults, english;
+        {
+            WindowOnFakes w(stored);
+            EveryText(w, english, faults);
+        }
+        QFETCH(QString, language);
+        std::unique_ptr<QTranslator> pseudo;
+        std::optional<PlayerLanguage> translated;
+        if (language == "pseudo")
+            QCoreApplication::installTranslator((pseudo = std::make_unique<PseudoTranslator>()).get());
+        else
+            translated.emplace(QLocale(language));
+        QLocale::setDefault(QLocale(language == "pseudo" ? "en" : language));
+        WindowOnFakes w(stored);
+        QStringList texts;
+        EveryText(w, texts, faults);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(faults, QStringList());
+        QCOMPARE(texts.size(), english.size());
+        for (const QString& text : FETCH(QStringList, shown))
+            QVERIFY2(texts.contains(text), qPrintable(text));
+        static const QRegularExpression wrapped(R"(\[[^][]*\])"), letter("[A-Za-z]");
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            QString left = texts[i];
+            while (left.contains(wrapped))
+                left.remove(wrapped);
+            if (language == "pseudo") // every text through a translation, nothing else
+                QVERIFY2(!left.contains(letter), qPrintable(texts[i]));
+            else if (!QStringList{"Vandrel!", "OK", "Version 2.0", "Distance", "0 km", "&No"}.contains(english[i]))
+                QVERIFY2(texts[i] != english[i], qPrintable(english[i]));
+        }
     }
 
     void splashFitsTheScreen()

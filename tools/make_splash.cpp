@@ -52,13 +52,6 @@ QImage Picture(qreal pixelRatio, const QDir& assets)
     painter.drawText(QRect(3, 23, 407, 100), Qt::AlignCenter, QStringLiteral("Vandrel"));
     painter.setPen(QColor(255, 224, 64));
     painter.drawText(QRect(0, 20, 407, 100), Qt::AlignCenter, QStringLiteral("Vandrel"));
-
-    QFont version;
-    version.setPixelSize(16);
-    painter.setFont(version);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 112, 407, 30), Qt::AlignCenter,
-                     QStringLiteral("Version " VANDREL_SHORT_VERSION));
     return picture;
 }
 

@@ -9,6 +9,7 @@
 #include "game/RandomSource.h"
 #include "game/SoundChoice.h"
 #include "game/SoundPlayer.h"
+#include "game/Translator.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,13 +77,12 @@ void Game::GameStart()
     SetSpeed(mStartSpeed);
 
     mDistance = 0.0;
-    mControls.lblDist->Caption = "0 km";
 
     mGameTime = Numbers::NumberFromText(mSettings.GetSeeded(InitialSettings::time, "30"));
     if (!(mGameTime > 0) || !std::isfinite(mGameTime))
         mGameTime = firstRunTime;
     mTimeLeft = mGameTime;
-    mControls.lblTime->Caption = Shown(mTimeLeft) + " sec";
+    ShowDistanceAndTime();
 
     mBonusCar = std::make_unique<clsCar>();
     mBonusCar->Constructor(mControls.lblBonus, ToInt16Clamped(mOutside.random.Rnd()), roadWidth,
@@ -111,7 +111,8 @@ void Game::SetSpeed(std::int16_t intSp)
         return;
     mSpeed = intSp;
     mStep = static_cast<std::int16_t>(2 * intSp);
-    mControls.lblSpeed->Caption = Numbers::TextOfInteger(intSp) + " kmph";
+    mControls.lblSpeed->Caption =
+        Translator::Fill(mOutside.texts.Translate("Game", "%1 kmph"), {Numbers::TextOfInteger(intSp)});
 }
 
 void Game::EndGame(const std::string& Reason)
@@ -119,10 +120,12 @@ void Game::EndGame(const std::string& Reason)
     if (IsBusy())
         return;
     mInGameOver = true;
-    mOutside.dialogs.MsgBox(Reason + "\r\nYou covered " + Shown(mDistance) + " km",
-                            Dialogs::Style::OkExclamation, "Game Over");
+    const std::string title = mOutside.texts.Translate("Game", "Game Over");
+    mOutside.dialogs.MsgBox(
+        Reason + "\r\n" + Translator::Fill(mOutside.texts.Translate("Game", "You covered %1 km"), {Shown(mDistance)}),
+        Dialogs::Style::OkExclamation, title);
     const auto answer =
-        mOutside.dialogs.MsgBox("Play Again?", Dialogs::Style::YesNoQuestion, "Game Over");
+        mOutside.dialogs.MsgBox(mOutside.texts.Translate("Game", "Play Again?"), Dialogs::Style::YesNoQuestion, title);
     mInGameOver = false;
     if (answer == Dialogs::Answer::Yes) {
         GameStart();
@@ -206,13 +209,11 @@ void Game::Tick()
 
     const int interval = mControls.Timer1.Interval;
     mDistance = mDistance + double(std::int64_t{mSpeed} * interval) / 3600000.0;
-    mControls.lblDist->Caption = Shown(mDistance) + " km";
-
     mTimeLeft = mTimeLeft - double(interval) / 1000.0;
-    mControls.lblTime->Caption = Shown(mTimeLeft) + " sec";
+    ShowDistanceAndTime();
 
     if (mTimeLeft <= 0)
-        EndGame("Time Over!!");
+        EndGame(mOutside.texts.Translate("Game", "Time Over!!"));
 }
 
 void Game::ScrollDivider(std::array<std::shared_ptr<Control>, 8>& marks)
@@ -251,7 +252,7 @@ void Game::CheckCrash()
 {
     for (const auto& racer : mRacers) {
         if (Hits(*racer)) {
-            EndGame("Crashed!!");
+            EndGame(mOutside.texts.Translate("Game", "Crashed!!"));
             if (mEnded)
                 return;
         }
@@ -315,6 +316,12 @@ void Game::PauseIt()
 std::string Game::BonusValue(float r) const
 {
     return Numbers::TextOfInteger(ToInt16Clamped(2.0f * r + 1.0f));
+}
+
+void Game::ShowDistanceAndTime()
+{
+    mControls.lblDist->Caption = Translator::Fill(mOutside.texts.Translate("Game", "%1 km"), {Shown(mDistance)});
+    mControls.lblTime->Caption = Translator::Fill(mOutside.texts.Translate("Game", "%1 sec"), {Shown(mTimeLeft)});
 }
 
 std::string Game::Shown(double value) const

@@ -81,6 +81,7 @@ private:
     // A distance or a time as the player sees it: to 3 decimals, in the user's
     // decimal separator.
     std::string Shown(double value) const;
+    void ShowDistanceAndTime();
 
     MainControls& mControls;
     SoundChoice& mSoundChoice;

@@ -1,5 +1,7 @@
 #include "game/MainControls.h"
 
+#include "game/Translator.h"
+
 namespace {
 
 std::shared_ptr<Control> Make(float left, float top, float width, float height,
@@ -11,9 +13,9 @@ std::shared_ptr<Control> Make(float left, float top, float width, float height,
 
 } // namespace
 
-MainControls::MainControls()
+MainControls::MainControls(const Translator& texts)
     : picRoad(Make(240, 240, 3000, 5895)),
-      lblPaused(Make(360, 2520, 2295, 615, "PAUSED", false)),
+      lblPaused(Make(360, 2520, 2295, 615, texts.Translate("MainControls", "PAUSED"), false)),
       lblBonus(Make(0, 0, 480, 480)),
       imgCar(Make(0, 5280, 480, 480)),
       lblSpeed(Make(240, 6360, 855, 255)),

@@ -7,14 +7,16 @@
 #include <memory>
 #include <vector>
 
+class Translator;
+
 // The controls of the main window as the game reads and changes them, in twips.
 // The window paints them; it never keeps positions or texts of its own.
 // picRoad is placed in the window's client area; every control inside the road is
 // placed relative to the area inside the road's border.
 struct MainControls
 {
-    // Every control as the window's design creates it.
-    MainControls();
+    // Every control as the window's design creates it, in the player's language.
+    explicit MainControls(const Translator& texts);
 
     std::shared_ptr<Control> picRoad;
     std::shared_ptr<Control> lblPaused;

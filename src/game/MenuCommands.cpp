@@ -3,6 +3,7 @@
 #include "game/Dialogs.h"
 #include "game/Game.h"
 #include "game/Numbers.h"
+#include "game/Translator.h"
 
 #include <cmath>
 #include <string_view>
@@ -10,14 +11,13 @@
 namespace {
 constexpr int lowestSpeed = 50;
 constexpr int highestSpeed = 300;
-constexpr const char* aboutAuthor = "the Vandrel developers";
 // Set when the game is built; without it, players report bugs to whoever gave
 // them their copy.
 constexpr std::string_view aboutContact = VANDREL_CONTACT;
 } // namespace
 
-MenuCommands::MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs)
-    : mGame(game), mSettings(store), mDialogs(dialogs)
+MenuCommands::MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs, const Translator& texts)
+    : mGame(game), mSettings(store), mDialogs(dialogs), mTexts(texts)
 {
 }
 
@@ -38,8 +38,8 @@ void MenuCommands::mnuSetSpeed_Click()
         const auto stored =
             Numbers::ToInt16Clamped(Numbers::NumberFromText(mSettings.Get(InitialSettings::speed)));
         const std::string answer =
-            mDialogs.InputBox("Enter the Starting Speed: (between 50 and 300)", "Set Speed",
-                              Numbers::TextOfInteger(stored));
+            mDialogs.InputBox(mTexts.Translate("MenuCommands", "Enter the Starting Speed: (between 50 and 300)"),
+                              mTexts.Translate("MenuCommands", "Set Speed"), Numbers::TextOfInteger(stored));
         if (answer.empty())
             return; // the game stays paused
         // A number that does not fit 16 bits is out of range like any other.
@@ -56,7 +56,8 @@ void MenuCommands::mnuSetTime_Click()
     for (;;) {
         const double stored = Numbers::NumberFromText(mSettings.Get(InitialSettings::time));
         const std::string answer =
-            mDialogs.InputBox("Enter the time:", "Set Time", Numbers::TextOfNumber(stored));
+            mDialogs.InputBox(mTexts.Translate("MenuCommands", "Enter the time:"),
+                              mTexts.Translate("MenuCommands", "Set Time"), Numbers::TextOfNumber(stored));
         if (answer.empty())
             return;
         const double time = Numbers::NumberFromText(answer);
@@ -69,7 +70,8 @@ void MenuCommands::mnuSetTime_Click()
 
 void MenuCommands::Restart(std::string_view key, const std::string& value)
 {
-    mDialogs.MsgBox("The game will now restart", Dialogs::Style::OkInformation, "New Game");
+    mDialogs.MsgBox(mTexts.Translate("MenuCommands", "The game will now restart"), Dialogs::Style::OkInformation,
+                    mTexts.Translate("MenuCommands", "New Game"));
     Resume();
     mSettings.Save(key, value);
     mGame.GameStart();
@@ -77,11 +79,17 @@ void MenuCommands::Restart(std::string_view key, const std::string& value)
 
 void MenuCommands::mnuAbout_Click()
 {
-    mDialogs.MsgBox(std::string("Vandrel Version " VANDREL_SHORT_VERSION " \r\nCreated by ") + aboutAuthor
-                        + "\r\nReport any bugs at "
-                        + (aboutContact.empty() ? "the place where you got this copy of Vandrel"
-                                                : std::string(aboutContact)),
-                    Dialogs::Style::OkOnly, "About");
+    const std::string contact = aboutContact.empty()
+                                    ? mTexts.Translate("MenuCommands", "the place where you got this copy of Vandrel")
+                                    : std::string(aboutContact);
+    const std::string version = Translator::Fill(mTexts.Translate("MenuCommands", "Vandrel Version %1"),
+                                                 {VANDREL_SHORT_VERSION});
+    const std::string author = Translator::Fill(mTexts.Translate("MenuCommands", "Created by %1"),
+                                                {mTexts.Translate("MenuCommands", "the Vandrel developers")});
+    const std::string report =
+        Translator::Fill(mTexts.Translate("MenuCommands", "Report any bugs at %1"), {contact});
+    mDialogs.MsgBox(version + " \r\n" + author + "\r\n" + report, Dialogs::Style::OkOnly,
+                    mTexts.Translate("MenuCommands", "About"));
 }
 
 void MenuCommands::Resume()

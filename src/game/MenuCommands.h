@@ -7,6 +7,7 @@
 class Dialogs;
 class Game;
 class SettingsStore;
+class Translator;
 
 // What the main window's menu commands do to the game: pausing when a menu opens,
 // New Game, Set Speed, Set Time and About. The window itself handles the commands
@@ -19,7 +20,7 @@ class SettingsStore;
 class MenuCommands
 {
 public:
-    MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs);
+    MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs, const Translator& texts);
 
     void mnuMenu_Click();       // either top-level menu opened
     void mnuNewGame_Click();
@@ -34,4 +35,5 @@ private:
     Game& mGame;
     InitialSettings mSettings;
     Dialogs& mDialogs;
+    const Translator& mTexts;
 };

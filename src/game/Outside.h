@@ -5,6 +5,7 @@ class Dialogs;
 class RandomSource;
 class SettingsStore;
 class SoundPlayer;
+class Translator;
 
 // Everything outside the game that it reaches: the program passes the real ones,
 // the tests in-memory ones.
@@ -15,4 +16,5 @@ struct Outside
     RandomSource& random;
     const Clock& clock;
     Dialogs& dialogs;
+    const Translator& texts;
 };

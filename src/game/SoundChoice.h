@@ -2,6 +2,8 @@
 
 #include "game/InitialSettings.h"
 
+#include "game/Translator.h"
+
 #include <array>
 #include <string>
 
@@ -20,8 +22,10 @@ class SoundPlayer;
 class SoundChoice
 {
 public:
-    static constexpr std::array<const char*, 3> captions = {"Background Music", "Sound",
-                                                            "No Sound"};
+    // In English; the dialog shows them translated, in the context "SoundChoice".
+    static constexpr std::array<const char*, 3> captions = {
+        Untranslated("SoundChoice", "Background Music"), Untranslated("SoundChoice", "Sound"),
+        Untranslated("SoundChoice", "No Sound")};
 
     SoundChoice(SettingsStore& store, SoundPlayer& sound);
 

@@ -2,18 +2,43 @@
 
 #include "ui/WindowPlacement.h"
 
+#include <QFileInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace {
+
+// The help in the player's language, or in English.
+QString HelpFile(const QLocale& locale)
+{
+    // Qt's own order of languages, as the translations are chosen by.
+    for (QString language : locale.uiLanguages()) {
+        for (;;) {
+            const QString file = QStringLiteral(":/help/vandrel-help_%1.html").arg(language.replace(u'-', u'_'));
+            if (QFileInfo::exists(file))
+                return file;
+            const qsizetype cut = language.lastIndexOf(u'_');
+            if (cut < 0)
+                break;
+            language.truncate(cut);
+        }
+    }
+    return QStringLiteral(":/help/vandrel-help.html");
+}
+
+} // namespace
+
 HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window)
 {
     setWindowTitle(tr("Vandrel Help"));
     mBrowser = new QTextBrowser(this);
     mBrowser->setOpenExternalLinks(false);
-    mBrowser->setSource(QUrl(QStringLiteral("qrc:/help/vandrel-help.html")));
+    mBrowser->setAccessibleName(windowTitle());
+    mBrowser->setSource(QUrl(QStringLiteral("qrc") + HelpFile(QLocale())));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(mBrowser);

@@ -9,10 +9,12 @@ StatusRow::StatusRow(QWidget* parent, const std::array<QRect, 3>& designed, int 
     : mDesigned(designed), mRowRight(rowRight)
 {
     const char* names[] = {"lblSpeed", "lblTime", "lblDist"};
+    const QString meanings[] = {tr("Speed"), tr("Time left"), tr("Distance")};
     for (std::size_t i = 0; i < mLabels.size(); ++i) {
         mLabels[i] = new QLabel(parent);
         mLabels[i]->setObjectName(QLatin1String(names[i]));
         mLabels[i]->setGeometry(designed[i]);
+        mLabels[i]->setAccessibleName(meanings[i]);
     }
 }
 
@@ -26,6 +28,8 @@ void StatusRow::Show(const std::array<std::string, 3>& captions)
         if (!changed[i])
             continue;
         mTexts[i] = text;
+        // The whole text for a screen reader, though the label may show it cut short.
+        mLabels[i]->setAccessibleDescription(text);
         // Digits share one width in the fonts desktops use, so a text has the width of
         // its shape, every digit a 0; each shape is measured once.
         QString shape = text;

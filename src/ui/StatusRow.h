@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRect>
 
@@ -17,6 +18,8 @@ class QWidget;
 // changes, so the tick costs no more than setting two texts.
 class StatusRow
 {
+    Q_DECLARE_TR_FUNCTIONS(StatusRow)
+
 public:
     // designed: the labels' places in logical pixels; rowRight: where the row ends.
     StatusRow(QWidget* parent, const std::array<QRect, 3>& designed, int rowRight);

@@ -28,13 +28,14 @@ frmMain::frmMain(Outside outside, std::string programFolder,
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       mOutside(outside),
       mSoundFileTypes(std::move(soundFileTypes)),
+      mControls(outside.texts),
       mSoundChoice(outside.store, outside.sound),
       mGame(mControls, mSoundChoice,
-            Outside{outside.store, outside.sound, outside.random, outside.clock, *this}, *this,
+            Outside{outside.store, outside.sound, outside.random, outside.clock, *this, outside.texts}, *this,
             QLocale().decimalPoint().toStdString(), std::move(programFolder)),
-      mMenus(mGame, outside.store, *this)
+      mMenus(mGame, outside.store, *this, outside.texts)
 {
-    setWindowTitle(QStringLiteral("Vandrel!"));
+    setWindowTitle(tr("Vandrel!"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
 
     auto* client = new QWidget(this);
@@ -42,6 +43,7 @@ frmMain::frmMain(Outside outside, std::string programFolder,
     mRoad = new RoadView(mControls, client);
     mRoad->setGeometry(Twips::ToPixels(*mControls.picRoad));
     mRoad->setObjectName(QStringLiteral("picRoad"));
+    mRoad->setAccessibleName(tr("Road"));
     mStatus = std::make_unique<StatusRow>(
         client,
         std::array<QRect, 3>{Twips::ToPixels(*mControls.lblSpeed), Twips::ToPixels(*mControls.lblTime),

@@ -5,6 +5,7 @@
 #include "ui/WindowPlacement.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -21,14 +22,14 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow,
       mMainWindow(mainWindow),
       mFileTypes(std::move(fileTypes))
 {
-    setWindowTitle(QStringLiteral("Sound Options"));
+    setWindowTitle(tr("Sound Options"));
     setFixedSize(Twips::ToPixels(0, 0, 3825, 2160).size());
 
     mOptions = new QButtonGroup(this);
     const int optionTops[] = {120, 840, 1200};
     QRadioButton* options[3];
     for (int i = 0; i < 3; ++i) {
-        options[i] = new QRadioButton(QString::fromLatin1(SoundChoice::captions[std::size_t(i)]), this);
+        options[i] = new QRadioButton(QCoreApplication::translate("SoundChoice", SoundChoice::captions[std::size_t(i)]), this);
         options[i]->setObjectName(QStringLiteral("optSound%1").arg(i));
         options[i]->setGeometry(Twips::ToPixels(120, optionTops[i], 1695, 255));
         // Fonts differ from system to system: a caption never gets cut off.
@@ -38,12 +39,14 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow,
     }
     mMusic = new QLineEdit(this);
     mMusic->setObjectName(QStringLiteral("txtMusic"));
+    mMusic->setAccessibleName(tr("Music file"));
     // The path box keeps its designed right end; the "..." button takes the last
     // part of it.
     mMusic->setGeometry(Twips::ToPixels(360, 480, 3375 - 360, 285));
     mBrowse = new QPushButton(QStringLiteral("..."), this);
     mBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     mBrowse->setToolTip(tr("Choose the music file"));
+    mBrowse->setAccessibleName(mBrowse->toolTip());
     mBrowse->setGeometry(Twips::ToPixels(3735 - 345, 480, 345, 285));
     mOK = new QPushButton(tr("OK"), this);
     mOK->setObjectName(QStringLiteral("cmdOK"));

@@ -1,6 +1,7 @@
 #include "ui/frmSplash.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
@@ -11,6 +12,7 @@ frmSplash::frmSplash(std::function<void()> showMain)
       mShowMain(std::move(showMain))
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    setAccessibleName(tr("Vandrel is starting"));
     mTimer.setSingleShot(true);
     mTimer.setInterval(2000);
     connect(&mTimer, &QTimer::timeout, this, &frmSplash::tmrSplash_Timer);
@@ -24,7 +26,21 @@ void frmSplash::showEvent(QShowEvent* event)
     if (!mFollowsScreen && windowHandle()) {
         mFollowsScreen = true;
         connect(windowHandle(), &QWindow::screenChanged, this, &frmSplash::FitPicture);
+        // The version line is in the player's language, so it is written here, once
+        // the picture is up: loading a font first would hold the picture back.
+        QTimer::singleShot(0, this, [this] {
+            showMessage(tr("Version %1").arg(QStringLiteral(VANDREL_SHORT_VERSION)));
+        });
     }
+}
+
+void frmSplash::drawContents(QPainter* painter)
+{
+    QFont version = font();
+    version.setPixelSize(16);
+    painter->setFont(version);
+    painter->setPen(Qt::white);
+    painter->drawText(QRect(0, 112, 407, 30), Qt::AlignCenter, message());
 }
 
 void frmSplash::FitPicture()

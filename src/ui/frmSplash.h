@@ -17,12 +17,13 @@ public:
     // showMain creates (the first time) and shows the main window.
     explicit frmSplash(std::function<void()> showMain);
 
-    // The 407 x 310 picture, the program's name and version over a car, for a
+    // The 407 x 310 picture, the program's name over a car, for a
     // screen of the given pixel ratio: drawn at 1x and 2x, scaled for others.
     static QPixmap Picture(qreal pixelRatio);
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void drawContents(QPainter* painter) override;
 
 private:
     void tmrSplash_Timer();

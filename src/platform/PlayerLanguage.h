@@ -1,0 +1,26 @@
+#pragma once
+
+#include "game/Translator.h"
+
+#include <QLocale>
+#include <QTranslator>
+
+// The player's language for the whole program: the game's own translations, built
+// into the program, and Qt's for the texts of its dialogs (buttons, the file
+// chooser), from where Qt keeps them. Installed while it lives. The language is the
+// first of the locale's user-interface languages that has a translation (on Linux
+// from LANGUAGE, LC_ALL, LC_MESSAGES and LANG); English, the source, needs none.
+class PlayerLanguage final : public Translator
+{
+public:
+    explicit PlayerLanguage(const QLocale& locale = QLocale());
+    ~PlayerLanguage() override;
+    PlayerLanguage(const PlayerLanguage&) = delete;
+    PlayerLanguage& operator=(const PlayerLanguage&) = delete;
+
+    std::string Translate(const char* context, const char* source) const override;
+
+private:
+    QTranslator mGame;
+    QTranslator mQt;
+};

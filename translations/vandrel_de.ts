@@ -1,0 +1,236 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A car game: dodge the traffic on a three-lane road.
+Qt&apos;s own options, such as -platform and -style, work too.</source>
+        <translation>Ein Autospiel: Weichen Sie dem Verkehr auf einer dreispurigen Straße aus.
+Auch Qts eigene Optionen wie -platform und -style funktionieren.</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;.</source>
+        <translation>%1: unerwartetes Argument „%2“.</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>%1 kmph</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Spiel vorbei</translation>
+    </message>
+    <message>
+        <source>You covered %1 km</source>
+        <translation>Sie sind %1 km weit gefahren</translation>
+    </message>
+    <message>
+        <source>Play Again?</source>
+        <translation>Noch einmal spielen?</translation>
+    </message>
+    <message>
+        <source>Time Over!!</source>
+        <translation>Zeit abgelaufen!!</translation>
+    </message>
+    <message>
+        <source>Crashed!!</source>
+        <translation>Unfall!!</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Vandrel Help</source>
+        <translation>Hilfe zu Vandrel</translation>
+    </message>
+</context>
+<context>
+    <name>MainControls</name>
+    <message>
+        <source>PAUSED</source>
+        <translation>PAUSE</translation>
+    </message>
+</context>
+<context>
+    <name>MenuCommands</name>
+    <message>
+        <source>Enter the Starting Speed: (between 50 and 300)</source>
+        <translation>Geben Sie die Startgeschwindigkeit ein (zwischen 50 und 300):</translation>
+    </message>
+    <message>
+        <source>Set Speed</source>
+        <translation>Geschwindigkeit festlegen</translation>
+    </message>
+    <message>
+        <source>Enter the time:</source>
+        <translation>Geben Sie die Zeit in Sekunden ein (mit Punkt, etwa 45.5):</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>Zeit festlegen</translation>
+    </message>
+    <message>
+        <source>The game will now restart</source>
+        <translation>Das Spiel wird jetzt neu gestartet</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>the place where you got this copy of Vandrel</source>
+        <translation>der Stelle, von der Sie dieses Exemplar von Vandrel haben</translation>
+    </message>
+    <message>
+        <source>the Vandrel developers</source>
+        <translation>den Vandrel-Entwicklern</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Vandrel</translation>
+    </message>
+    <message>
+        <source>Vandrel Version %1</source>
+        <translation>Vandrel Version %1</translation>
+    </message>
+    <message>
+        <source>Created by %1</source>
+        <translation>Erstellt von %1</translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <translation>Melden Sie Fehler bitte bei %1</translation>
+    </message>
+</context>
+<context>
+    <name>SoundChoice</name>
+    <message>
+        <source>Background Music</source>
+        <translation>Hintergrundmusik</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Kein Ton</translation>
+    </message>
+</context>
+<context>
+    <name>StatusRow</name>
+    <message>
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Verbleibende Zeit</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Strecke</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Vandrel!</source>
+        <translation>Vandrel!</translation>
+    </message>
+    <message>
+        <source>Road</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Set &amp;Speed</source>
+        <translation>&amp;Geschwindigkeit festlegen</translation>
+    </message>
+    <message>
+        <source>Set &amp;Time</source>
+        <translation>&amp;Zeit festlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Sound...</source>
+        <translation>&amp;Ton...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Vandrel</translation>
+    </message>
+</context>
+<context>
+    <name>frmSound</name>
+    <message>
+        <source>Sound Options</source>
+        <translation>Toneinstellungen</translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation>Musikdatei</translation>
+    </message>
+    <message>
+        <source>Choose the music file</source>
+        <translation>Musikdatei auswählen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Sound files (%1)</source>
+        <translation>Audiodateien (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Music</source>
+        <translation>Musik auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Vandrel is starting</source>
+        <translation>Vandrel wird gestartet</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+</TS>

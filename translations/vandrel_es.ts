@@ -1,0 +1,236 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A car game: dodge the traffic on a three-lane road.
+Qt&apos;s own options, such as -platform and -style, work too.</source>
+        <translation>Un juego de coches: esquiva el tráfico en una carretera de tres carriles.
+Las opciones propias de Qt, como -platform y -style, también funcionan.</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;.</source>
+        <translation>%1: argumento inesperado «%2».</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>%1 kmph</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fin de la partida</translation>
+    </message>
+    <message>
+        <source>You covered %1 km</source>
+        <translation>Has recorrido %1 km</translation>
+    </message>
+    <message>
+        <source>Play Again?</source>
+        <translation>¿Jugar otra vez?</translation>
+    </message>
+    <message>
+        <source>Time Over!!</source>
+        <translation>¡¡Se acabó el tiempo!!</translation>
+    </message>
+    <message>
+        <source>Crashed!!</source>
+        <translation>¡¡Choque!!</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Vandrel Help</source>
+        <translation>Ayuda de Vandrel</translation>
+    </message>
+</context>
+<context>
+    <name>MainControls</name>
+    <message>
+        <source>PAUSED</source>
+        <translation>PAUSA</translation>
+    </message>
+</context>
+<context>
+    <name>MenuCommands</name>
+    <message>
+        <source>Enter the Starting Speed: (between 50 and 300)</source>
+        <translation>Introduce la velocidad inicial (entre 50 y 300):</translation>
+    </message>
+    <message>
+        <source>Set Speed</source>
+        <translation>Fijar velocidad</translation>
+    </message>
+    <message>
+        <source>Enter the time:</source>
+        <translation>Introduce el tiempo en segundos (con punto, p. ej. 45.5):</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>Fijar tiempo</translation>
+    </message>
+    <message>
+        <source>The game will now restart</source>
+        <translation>La partida se va a reiniciar ahora</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>the place where you got this copy of Vandrel</source>
+        <translation>el sitio donde conseguiste esta copia de Vandrel</translation>
+    </message>
+    <message>
+        <source>the Vandrel developers</source>
+        <translation>los desarrolladores de Vandrel</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de Vandrel</translation>
+    </message>
+    <message>
+        <source>Vandrel Version %1</source>
+        <translation>Vandrel versión %1</translation>
+    </message>
+    <message>
+        <source>Created by %1</source>
+        <translation>Creado por %1</translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <translation>Informa de los errores en %1</translation>
+    </message>
+</context>
+<context>
+    <name>SoundChoice</name>
+    <message>
+        <source>Background Music</source>
+        <translation>Música de fondo</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Sin sonido</translation>
+    </message>
+</context>
+<context>
+    <name>StatusRow</name>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Tiempo restante</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Vandrel!</source>
+        <translation>Vandrel!</translation>
+    </message>
+    <message>
+        <source>Road</source>
+        <translation>Carretera</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>Set &amp;Speed</source>
+        <translation>Fijar &amp;velocidad</translation>
+    </message>
+    <message>
+        <source>Set &amp;Time</source>
+        <translation>Fijar &amp;tiempo</translation>
+    </message>
+    <message>
+        <source>&amp;Sound...</source>
+        <translation>&amp;Sonido...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>A&amp;cerca de Vandrel</translation>
+    </message>
+</context>
+<context>
+    <name>frmSound</name>
+    <message>
+        <source>Sound Options</source>
+        <translation>Opciones de sonido</translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation>Archivo de música</translation>
+    </message>
+    <message>
+        <source>Choose the music file</source>
+        <translation>Elegir el archivo de música</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Sound files (%1)</source>
+        <translation>Archivos de sonido (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Music</source>
+        <translation>Elegir la música</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Vandrel is starting</source>
+        <translation>Vandrel se está iniciando</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+</TS>

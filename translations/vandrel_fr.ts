@@ -1,0 +1,236 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A car game: dodge the traffic on a three-lane road.
+Qt&apos;s own options, such as -platform and -style, work too.</source>
+        <translation>Un jeu de voiture : évitez la circulation sur une route à trois voies.
+Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;.</source>
+        <translation>%1 : argument inattendu « %2 ».</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>%1 kmph</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Partie terminée</translation>
+    </message>
+    <message>
+        <source>You covered %1 km</source>
+        <translation>Vous avez parcouru %1 km</translation>
+    </message>
+    <message>
+        <source>Play Again?</source>
+        <translation>Voulez-vous rejouer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Time Over!!</source>
+        <translation>Temps écoulé&#xa0;!!</translation>
+    </message>
+    <message>
+        <source>Crashed!!</source>
+        <translation>Collision&#xa0;!!</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Vandrel Help</source>
+        <translation>Aide de Vandrel</translation>
+    </message>
+</context>
+<context>
+    <name>MainControls</name>
+    <message>
+        <source>PAUSED</source>
+        <translation>PAUSE</translation>
+    </message>
+</context>
+<context>
+    <name>MenuCommands</name>
+    <message>
+        <source>Enter the Starting Speed: (between 50 and 300)</source>
+        <translation>Saisissez la vitesse de départ (entre 50 et 300)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Set Speed</source>
+        <translation>Régler la vitesse</translation>
+    </message>
+    <message>
+        <source>Enter the time:</source>
+        <translation>Saisissez la durée en secondes (avec un point, ex. 45.5)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation>Régler la durée</translation>
+    </message>
+    <message>
+        <source>The game will now restart</source>
+        <translation>La partie va maintenant recommencer</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>the place where you got this copy of Vandrel</source>
+        <translation>l&apos;endroit où vous vous êtes procuré cette copie de Vandrel</translation>
+    </message>
+    <message>
+        <source>the Vandrel developers</source>
+        <translation>les développeurs de Vandrel</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos de Vandrel</translation>
+    </message>
+    <message>
+        <source>Vandrel Version %1</source>
+        <translation>Vandrel version %1</translation>
+    </message>
+    <message>
+        <source>Created by %1</source>
+        <translation>Créé par %1</translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <translation>Signalez les bogues à %1</translation>
+    </message>
+</context>
+<context>
+    <name>SoundChoice</name>
+    <message>
+        <source>Background Music</source>
+        <translation>Musique de fond</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation>Aucun son</translation>
+    </message>
+</context>
+<context>
+    <name>StatusRow</name>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation>Temps restant</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Vandrel!</source>
+        <translation>Vandrel!</translation>
+    </message>
+    <message>
+        <source>Road</source>
+        <translation>Route</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Set &amp;Speed</source>
+        <translation>Régler la &amp;vitesse</translation>
+    </message>
+    <message>
+        <source>Set &amp;Time</source>
+        <translation>Régler la &amp;durée</translation>
+    </message>
+    <message>
+        <source>&amp;Sound...</source>
+        <translation>&amp;Son...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos de Vandrel</translation>
+    </message>
+</context>
+<context>
+    <name>frmSound</name>
+    <message>
+        <source>Sound Options</source>
+        <translation>Options sonores</translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation>Fichier de musique</translation>
+    </message>
+    <message>
+        <source>Choose the music file</source>
+        <translation>Choisir le fichier de musique</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Sound files (%1)</source>
+        <translation>Fichiers audio (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Choose the Music</source>
+        <translation>Choisir la musique</translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Vandrel is starting</source>
+        <translation>Démarrage de Vandrel</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+</TS>
