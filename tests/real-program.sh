@@ -46,6 +46,9 @@ for bad in --bogus stray; do
     if QT_QPA_PLATFORM=offscreen "$program" -style fusion $bad 2>"$work/bad.log"; then fail "$bad was accepted"; fi
     grep -q -e "Unknown option 'bogus'" -e "unexpected argument 'stray'" "$work/bad.log" || fail "$bad: $(cat "$work/bad.log")"
 done
+# The language comes from the locale.
+if env -u LC_ALL LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen "$program" stray 2>"$work/bad.log"; then fail "stray was accepted"; fi
+grep -q "unerwartetes Argument" "$work/bad.log" || fail "not in German: $(cat "$work/bad.log")"
 
 export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb
 conf="$XDG_CONFIG_HOME/Vandrel/Vandrel.conf"

@@ -470,6 +470,13 @@ private slots:
         QCOMPARE(outside.log, FETCH(QStringList, log));
     }
 
+    void textsFilledIn()
+    {
+        // One pass: a value is never filled in again; a % before anything else stays.
+        QCOMPARE(Translator::Fill("%2 of %1, 100%", {"a%2", "b"}), "b of a%2, 100%");
+        QCOMPARE(Translator::Fill("%1%3%0", {"x"}), "x%3%0");
+    }
+
     void randomNumbers()
     {
         RandomGenerator a, b, c;

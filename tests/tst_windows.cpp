@@ -99,19 +99,17 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
     help->activateWindow();
     QtDialogs dialogs;
     dialogs.SetOwner(w.form.get());
-    WhenModal([&](QWidget* box) {
-        texts << box->findChildren<QAbstractButton*>()[0]->text() << box->findChildren<QAbstractButton*>()[1]->text();
-        faults << (box->parentWidget() == w.form.get() ? "" : "not owned");
-        qobject_cast<QMessageBox*>(box)->button(QMessageBox::No)->click();
-    });
-    faults << (dialogs.MsgBox("", Dialogs::Style::YesNoQuestion, "") == Dialogs::Answer::No ? "" : "not No");
-    WhenModal([&](QWidget* box) {
-        texts << box->findChildren<QAbstractButton*>()[0]->text() << box->findChildren<QAbstractButton*>()[1]->text();
+    const auto answer = [&](QWidget* box) {
+        for (const QAbstractButton* button : box->findChildren<QAbstractButton*>())
+            texts << button->text();
         faults << (box->parentWidget() == w.form.get() ? "" : "not owned");
         QTest::keyClicks(box->focusWidget(), "250");
         QTest::keyClick(box, Qt::Key_Return);
-    });
-    faults << QString::fromStdString(dialogs.InputBox("", "", "")).replace("250", "");
+    };
+    WhenModal(answer);
+    faults << (dialogs.MsgBox("", Dialogs::Style::YesNoQuestion, "") == Dialogs::Answer::Yes ? "" : "not Yes");
+    WhenModal(answer);
+    faults << QString::fromStdString(dialogs.InputBox("", "", "")).remove("250");
     faults.removeAll("");
     help->close();
     w.typed = {"200"};
