@@ -46,9 +46,11 @@ for bad in --bogus stray; do
     if QT_QPA_PLATFORM=offscreen "$program" -style fusion $bad 2>"$work/bad.log"; then fail "$bad was accepted"; fi
     grep -q -e "Unknown option 'bogus'" -e "unexpected argument 'stray'" "$work/bad.log" || fail "$bad: $(cat "$work/bad.log")"
 done
-# The language comes from the locale.
-if env -u LC_ALL LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen "$program" stray 2>"$work/bad.log"; then fail "stray was accepted"; fi
+# The language comes from the locale, English included when it comes first.
+if env -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen "$program" stray 2>"$work/bad.log"; then fail "stray was accepted"; fi
 grep -q "unerwartetes Argument" "$work/bad.log" || fail "not in German: $(cat "$work/bad.log")"
+[[ $(LANGUAGE=en_GB:de "$program" --help) == *"A car game"* ]] || fail "--help is not in English for en_GB:de"
+[[ $(LANGUAGE=fr "$program" --help) == *"Utilisation"*"jeu de voiture"* ]] || fail "--help is not in French"
 
 export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb
 conf="$XDG_CONFIG_HOME/Vandrel/Vandrel.conf"

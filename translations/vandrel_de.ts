@@ -7,7 +7,7 @@
         <source>A car game: dodge the traffic on a three-lane road.
 Qt&apos;s own options, such as -platform and -style, work too.</source>
         <translation>Ein Autospiel: Weichen Sie dem Verkehr auf einer dreispurigen Straße aus.
-Auch Qts eigene Optionen wie -platform und -style funktionieren.</translation>
+Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;.</source>
@@ -18,6 +18,7 @@ Auch Qts eigene Optionen wie -platform und -style funktionieren.</translation>
     <name>Game</name>
     <message>
         <source>%1 kmph</source>
+        <extracomment>The speed, in the row under the road: short</extracomment>
         <translation>%1 km/h</translation>
     </message>
     <message>
@@ -46,6 +47,7 @@ Auch Qts eigene Optionen wie -platform und -style funktionieren.</translation>
     </message>
     <message>
         <source>%1 sec</source>
+        <extracomment>The time left, in the row under the road beside the speed and the distance: short</extracomment>
         <translation>%1 s</translation>
     </message>
 </context>
@@ -60,6 +62,7 @@ Auch Qts eigene Optionen wie -platform und -style funktionieren.</translation>
     <name>MainControls</name>
     <message>
         <source>PAUSED</source>
+        <extracomment>Over the road while the game is paused: at most about 9 letters</extracomment>
         <translation>PAUSE</translation>
     </message>
 </context>
@@ -122,6 +125,7 @@ Auch Qts eigene Optionen wie -platform und -style funktionieren.</translation>
     </message>
     <message>
         <source>Sound</source>
+        <extracomment>Only a chime when the time bonus is taken, no music</extracomment>
         <translation>Ton</translation>
     </message>
     <message>
@@ -152,6 +156,7 @@ Auch Qts eigene Optionen wie -platform und -style funktionieren.</translation>
     </message>
     <message>
         <source>Road</source>
+        <extracomment>The road the cars drive on, as screen readers name it</extracomment>
         <translation>Straße</translation>
     </message>
     <message>

@@ -18,6 +18,7 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     <name>Game</name>
     <message>
         <source>%1 kmph</source>
+        <extracomment>The speed, in the row under the road: short</extracomment>
         <translation>%1 km/h</translation>
     </message>
     <message>
@@ -46,6 +47,7 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     </message>
     <message>
         <source>%1 sec</source>
+        <extracomment>The time left, in the row under the road beside the speed and the distance: short</extracomment>
         <translation>%1 s</translation>
     </message>
 </context>
@@ -60,6 +62,7 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     <name>MainControls</name>
     <message>
         <source>PAUSED</source>
+        <extracomment>Over the road while the game is paused: at most about 9 letters</extracomment>
         <translation>PAUSA</translation>
     </message>
 </context>
@@ -122,6 +125,7 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     </message>
     <message>
         <source>Sound</source>
+        <extracomment>Only a chime when the time bonus is taken, no music</extracomment>
         <translation>Sonido</translation>
     </message>
     <message>
@@ -152,6 +156,7 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     </message>
     <message>
         <source>Road</source>
+        <extracomment>The road the cars drive on, as screen readers name it</extracomment>
         <translation>Carretera</translation>
     </message>
     <message>

@@ -112,6 +112,7 @@ void Game::SetSpeed(std::int16_t intSp)
     mSpeed = intSp;
     mStep = static_cast<std::int16_t>(2 * intSp);
     mControls.lblSpeed->Caption =
+        //: The speed, in the row under the road: short
         Translator::Fill(mOutside.texts.Translate("Game", "%1 kmph"), {Numbers::TextOfInteger(intSp)});
 }
 
@@ -321,6 +322,7 @@ std::string Game::BonusValue(float r) const
 void Game::ShowDistanceAndTime()
 {
     mControls.lblDist->Caption = Translator::Fill(mOutside.texts.Translate("Game", "%1 km"), {Shown(mDistance)});
+    //: The time left, in the row under the road beside the speed and the distance: short
     mControls.lblTime->Caption = Translator::Fill(mOutside.texts.Translate("Game", "%1 sec"), {Shown(mTimeLeft)});
 }
 

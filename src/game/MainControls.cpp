@@ -15,6 +15,7 @@ std::shared_ptr<Control> Make(float left, float top, float width, float height,
 
 MainControls::MainControls(const Translator& texts)
     : picRoad(Make(240, 240, 3000, 5895)),
+      //: Over the road while the game is paused: at most about 9 letters
       lblPaused(Make(360, 2520, 2295, 615, texts.Translate("MainControls", "PAUSED"), false)),
       lblBonus(Make(0, 0, 480, 480)),
       imgCar(Make(0, 5280, 480, 480)),

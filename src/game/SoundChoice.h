@@ -24,7 +24,9 @@ class SoundChoice
 public:
     // In English; the dialog shows them translated, in the context "SoundChoice".
     static constexpr std::array<const char*, 3> captions = {
-        Untranslated("SoundChoice", "Background Music"), Untranslated("SoundChoice", "Sound"),
+        Untranslated("SoundChoice", "Background Music"),
+        //: Only a chime when the time bonus is taken, no music
+        Untranslated("SoundChoice", "Sound"),
         Untranslated("SoundChoice", "No Sound")};
 
     SoundChoice(SettingsStore& store, SoundPlayer& sound);

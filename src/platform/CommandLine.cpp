@@ -1,5 +1,7 @@
 #include "platform/CommandLine.h"
 
+#include "platform/PlayerLanguage.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -36,7 +38,11 @@ void AnswerQueries(int argc, char* argv[])
     const QCoreApplication terminal(argc, argv); // the help names the program from it
     if (version)
         parser.showVersion();
-    parser.showHelp();
+    const PlayerLanguage language;
+    QCommandLineParser translated; // its texts, and Qt's, in the player's language
+    Describe(translated);
+    translated.parse(arguments);
+    translated.showHelp();
 }
 
 void RefuseTheRest(const QCoreApplication& app)

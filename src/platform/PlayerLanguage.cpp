@@ -10,7 +10,7 @@ PlayerLanguage::PlayerLanguage(const QLocale& locale)
     // Only with the game's own: a dialog in the player's language over a game in
     // English would be stranger than English throughout.
     if (!mGame.isEmpty()
-        && mQt.load(locale, QStringLiteral("qt"), QStringLiteral("_"),
+        && mQt.load(QLocale(mGame.language()), QStringLiteral("qt"), QStringLiteral("_"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&mQt);
 }

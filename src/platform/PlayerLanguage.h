@@ -6,10 +6,12 @@
 #include <QTranslator>
 
 // The player's language for the whole program: the game's own translations, built
-// into the program, and Qt's for the texts of its dialogs (buttons, the file
-// chooser), from where Qt keeps them. Installed while it lives. The language is the
-// first of the locale's user-interface languages that has a translation (on Linux
-// from LANGUAGE, LC_ALL, LC_MESSAGES and LANG); English, the source, needs none.
+// into the program, and Qt's in the same language for the texts of its dialogs
+// (buttons, the file chooser), from where Qt keeps them. Installed while it lives.
+// The language is the first of the locale's user-interface languages (on Linux
+// from LANGUAGE, LC_ALL, LC_MESSAGES and LANG) that the game has, English
+// included: its catalogue is empty, the texts being English already, so that a
+// player who puts English before another language gets English.
 class PlayerLanguage final : public Translator
 {
 public:

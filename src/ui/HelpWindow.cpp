@@ -12,11 +12,13 @@
 
 namespace {
 
-// The help in the player's language, or in English.
+// The help in the player's language, or in English, in the order the translations
+// are chosen by.
 QString HelpFile(const QLocale& locale)
 {
-    // Qt's own order of languages, as the translations are chosen by.
     for (QString language : locale.uiLanguages()) {
+        if (QLocale(language).language() == QLocale::English)
+            break;
         for (;;) {
             const QString file = QStringLiteral(":/help/vandrel-help_%1.html").arg(language.replace(u'-', u'_'));
             if (QFileInfo::exists(file))

@@ -43,6 +43,7 @@ frmMain::frmMain(Outside outside, std::string programFolder,
     mRoad = new RoadView(mControls, client);
     mRoad->setGeometry(Twips::ToPixels(*mControls.picRoad));
     mRoad->setObjectName(QStringLiteral("picRoad"));
+    //: The road the cars drive on, as screen readers name it
     mRoad->setAccessibleName(tr("Road"));
     mStatus = std::make_unique<StatusRow>(
         client,

@@ -1,0 +1,240 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>A car game: dodge the traffic on a three-lane road.
+Qt&apos;s own options, such as -platform and -style, work too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unexpected argument &apos;%2&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>%1 kmph</source>
+        <extracomment>The speed, in the row under the road: short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You covered %1 km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play Again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Over!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crashed!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sec</source>
+        <extracomment>The time left, in the row under the road beside the speed and the distance: short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Vandrel Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainControls</name>
+    <message>
+        <source>PAUSED</source>
+        <extracomment>Over the road while the game is paused: at most about 9 letters</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MenuCommands</name>
+    <message>
+        <source>Enter the Starting Speed: (between 50 and 300)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game will now restart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the place where you got this copy of Vandrel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Vandrel developers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vandrel Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Created by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SoundChoice</name>
+    <message>
+        <source>Background Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>Only a chime when the time bonus is taken, no music</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusRow</name>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Vandrel!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Road</source>
+        <extracomment>The road the cars drive on, as screen readers name it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set &amp;Speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set &amp;Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sound...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmSound</name>
+    <message>
+        <source>Sound Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the music file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound files (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmSplash</name>
+    <message>
+        <source>Vandrel is starting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
