@@ -26,16 +26,20 @@ void frmSplash::showEvent(QShowEvent* event)
     if (!mFollowsScreen && windowHandle()) {
         mFollowsScreen = true;
         connect(windowHandle(), &QWindow::screenChanged, this, &frmSplash::FitPicture);
-        // The version line is in the player's language, so it is written here, once
-        // the picture is up: loading a font first would hold the picture back.
-        QTimer::singleShot(0, this, [this] {
-            showMessage(tr("Version %1").arg(QStringLiteral(VANDREL_SHORT_VERSION)));
-        });
     }
 }
 
 void frmSplash::drawContents(QPainter* painter)
 {
+    // The version line is in the player's language, so it is written here rather
+    // than drawn beforehand, and only after the picture is up: the font it loads
+    // would hold the picture back.
+    if (message().isEmpty()) {
+        QTimer::singleShot(0, this, [this] {
+            showMessage(tr("Version %1").arg(QStringLiteral(VANDREL_SHORT_VERSION)));
+        });
+        return;
+    }
     QFont version = font();
     version.setPixelSize(16);
     painter->setFont(version);
