@@ -100,6 +100,7 @@ wait_window 'Vandrel!' >/dev/null || fail "no main window"
 parec --latency-msec=20 -d testsink.monitor --raw --format=s16le --rate=44100 --channels=2 >"$work/capture.raw" &
 recorder=$!; pids+=($recorder)
 sleep 2; kill "$recorder"; kill "$pid"
+wait "$pid" || true  # its window gone before the next run looks for one of that name
 rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/capture.raw" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
 awk -v rms="$rms" 'BEGIN { exit !(rms > 0.05) }' || fail "no music heard (RMS $rms)"
 
@@ -119,6 +120,7 @@ for _ in 1 2; do
 done
 [ "${places[0]}" = "${places[1]}" ] || fail "the sound dialog moved: ${places[0]}/ ${places[1]}"
 kill "$pid" "$wm"
+wait "$pid" "$wm" || true
 
 step "Wayland: a native client of the headless compositor"
 printf '[Initial]\nSound=2\nSpeed=100\nTime=30\n' >"$conf"
