@@ -107,13 +107,13 @@ void Game::LayOutDivider(std::array<std::shared_ptr<Control>, 8>& marks, double 
 
 void Game::SetSpeed(std::int16_t intSp)
 {
-    if (intSp < mStartSpeed || intSp < lowestStartSpeed || intSp > highestStartSpeed)
+    if (intSp < mStartSpeed || intSp > highestStartSpeed) // the start speed is never below the lowest
         return;
     mSpeed = intSp;
     mStep = static_cast<std::int16_t>(2 * intSp);
     mControls.lblSpeed->Caption =
         //: The speed, in the row under the road: short
-        Translator::Fill(mOutside.texts.Translate("Game", "%1 kmph"), {Numbers::TextOfInteger(intSp)});
+        Translator::Fill(mOutside.texts.Translate("Game", "%1 kmph"), Numbers::TextOfInteger(intSp));
 }
 
 void Game::EndGame(const std::string& Reason)
@@ -122,11 +122,11 @@ void Game::EndGame(const std::string& Reason)
         return;
     mInGameOver = true;
     const std::string title = mOutside.texts.Translate("Game", "Game Over");
-    mOutside.dialogs.MsgBox(
-        Reason + "\r\n" + Translator::Fill(mOutside.texts.Translate("Game", "You covered %1 km"), {Shown(mDistance)}),
-        Dialogs::Style::OkExclamation, title);
-    const auto answer =
-        mOutside.dialogs.MsgBox(mOutside.texts.Translate("Game", "Play Again?"), Dialogs::Style::YesNoQuestion, title);
+    const std::string covered =
+        Translator::Fill(mOutside.texts.Translate("Game", "You covered %1 km"), Shown(mDistance));
+    mOutside.dialogs.MsgBox(Reason + "\r\n" + covered, Dialogs::Style::OkExclamation, title);
+    const std::string again = mOutside.texts.Translate("Game", "Play Again?");
+    const auto answer = mOutside.dialogs.MsgBox(again, Dialogs::Style::YesNoQuestion, title);
     mInGameOver = false;
     if (answer == Dialogs::Answer::Yes) {
         GameStart();
@@ -321,9 +321,9 @@ std::string Game::BonusValue(float r) const
 
 void Game::ShowDistanceAndTime()
 {
-    mControls.lblDist->Caption = Translator::Fill(mOutside.texts.Translate("Game", "%1 km"), {Shown(mDistance)});
+    mControls.lblDist->Caption = Translator::Fill(mOutside.texts.Translate("Game", "%1 km"), Shown(mDistance));
     //: The time left, in the row under the road beside the speed and the distance: short
-    mControls.lblTime->Caption = Translator::Fill(mOutside.texts.Translate("Game", "%1 sec"), {Shown(mTimeLeft)});
+    mControls.lblTime->Caption = Translator::Fill(mOutside.texts.Translate("Game", "%1 sec"), Shown(mTimeLeft));
 }
 
 std::string Game::Shown(double value) const

@@ -79,15 +79,15 @@ void MenuCommands::Restart(std::string_view key, const std::string& value)
 
 void MenuCommands::mnuAbout_Click()
 {
-    const std::string contact = aboutContact.empty()
-                                    ? mTexts.Translate("MenuCommands", "the place where you got this copy of Vandrel")
-                                    : std::string(aboutContact);
-    const std::string version = Translator::Fill(mTexts.Translate("MenuCommands", "Vandrel Version %1"),
-                                                 {VANDREL_SHORT_VERSION});
+    const std::string contact =
+        aboutContact.empty() ? mTexts.Translate("MenuCommands", "the place where you got this copy of Vandrel")
+                             : std::string(aboutContact);
+    const std::string version =
+        Translator::Fill(mTexts.Translate("MenuCommands", "Vandrel Version %1"), VANDREL_SHORT_VERSION);
     const std::string author = Translator::Fill(mTexts.Translate("MenuCommands", "Created by %1"),
-                                                {mTexts.Translate("MenuCommands", "the Vandrel developers")});
+                                                mTexts.Translate("MenuCommands", "the Vandrel developers"));
     const std::string report =
-        Translator::Fill(mTexts.Translate("MenuCommands", "Report any bugs at %1"), {contact});
+        Translator::Fill(mTexts.Translate("MenuCommands", "Report any bugs at %1"), contact);
     mDialogs.MsgBox(version + " \r\n" + author + "\r\n" + report, Dialogs::Style::OkOnly,
                     mTexts.Translate("MenuCommands", "About"));
 }

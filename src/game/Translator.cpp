@@ -1,12 +1,11 @@
 #include "game/Translator.h"
 
-std::string Translator::Fill(const std::string& text, std::initializer_list<std::string> values)
+std::string Translator::Fill(const std::string& text, const std::string& value)
 {
     std::string filled;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const std::size_t index = i + 1 < text.size() ? std::size_t(text[i + 1] - '1') : values.size();
-        if (text[i] == '%' && index < values.size()) {
-            filled += values.begin()[index];
+        if (text.compare(i, 2, "%1") == 0) {
+            filled += value;
             ++i;
         } else {
             filled += text[i];

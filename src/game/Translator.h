@@ -1,6 +1,5 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
 
 // The player's language. The game writes its texts in English where it uses them,
@@ -13,14 +12,13 @@ class Translator
 public:
     virtual ~Translator() = default;
 
-    // The player's version of source. Texts hold %1, %2... for what the game
-    // fills in with Fill.
+    // The player's version of source. A text may hold %1 for what the game fills
+    // in with Fill.
     virtual std::string Translate(const char* context, const char* source) const = 0;
 
-    // text with %1 replaced by the first of values, %2 by the second and so on, in
-    // one pass: a value that holds "%2" stays as it is. A % before anything else
-    // stays too.
-    static std::string Fill(const std::string& text, std::initializer_list<std::string> values);
+    // text with every %1 replaced by value, in one pass: a value that holds "%1"
+    // stays as it is.
+    static std::string Fill(const std::string& text, const std::string& value);
 };
 
 // Marks a text for the translators where it is written; the window side

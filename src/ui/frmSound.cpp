@@ -29,7 +29,8 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow,
     const int optionTops[] = {120, 840, 1200};
     QRadioButton* options[3];
     for (int i = 0; i < 3; ++i) {
-        options[i] = new QRadioButton(QCoreApplication::translate("SoundChoice", SoundChoice::captions[std::size_t(i)]), this);
+        options[i] = new QRadioButton(
+            QCoreApplication::translate("SoundChoice", SoundChoice::captions[std::size_t(i)]), this);
         options[i]->setObjectName(QStringLiteral("optSound%1").arg(i));
         options[i]->setGeometry(Twips::ToPixels(120, optionTops[i], 1695, 255));
         // Fonts differ from system to system: a caption never gets cut off.
