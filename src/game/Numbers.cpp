@@ -186,7 +186,8 @@ std::int16_t ToInt16Clamped(double x)
 
 double Round3(double x)
 {
-    // Beyond this every double is a whole number, already a multiple of 0.001.
+    // From here on x * 1000 is past 2^52, where every double is a whole number:
+    // there is nothing left to round, and x stays as it is.
     constexpr double wholeFrom = 4503599627370496.0 / 1000.0; // 2^52 / 1000
     if (!std::isfinite(x) || std::fabs(x) >= wholeFrom)
         return x;
