@@ -436,7 +436,7 @@ private slots:
     void soundChoice_data()
     {
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("events"); // click N, path P, ok
+        QTest::addColumn<QString>("events"); // click N, path P, ok, cancel
         QTest::addColumn<QString>("shown");  // mode, path, enabled
         QTest::addColumn<QStringList>("log");
 
@@ -445,7 +445,7 @@ private slots:
             << QStringList{"Sound=0", "MusicPath=/b.mp3", "music /b.mp3"};
         QTest::newRow("No Sound keeps the path") << "0" << "click2 ok" << "2 /a.ogg on"
             << QStringList{"Sound=2", "stop"};
-        QTest::newRow("stored 3 and a click on no option: Sound") << "3" << "click3 click-1" << "1 /a.ogg off"
+        QTest::newRow("stored 3 and clicks on no option: Sound") << "3" << "click3 click-1 click0 cancel" << "1 /a.ogg off"
                                                                   << QStringList{};
         QTest::newRow("path box stays enabled") << "1" << "click0 click1" << "1 /a.ogg on"
                                                 << QStringList{};
@@ -466,8 +466,10 @@ private slots:
                 choice.Click(event.mid(5).toInt());
             else if (event.startsWith("path"))
                 choice.SetMusicText(event.mid(4).toStdString());
-            else
+            else if (event == "ok")
                 choice.OK();
+            else
+                choice.Cancel();
         }
         QCOMPARE(QString::number(choice.Mode()) + " " + S(choice.MusicText())
                      + (choice.MusicTextEnabled() ? " on" : " off"),
