@@ -44,7 +44,12 @@ Game::Game(MainControls& controls, SoundChoice& soundChoice, Outside outside, Ga
       mWindow(window),
       mSettings(outside.store),
       mDecimalSeparator(std::move(decimalSeparator)),
-      mProgramFolder(std::move(programFolder))
+      mProgramFolder(std::move(programFolder)),
+      //: The speed, in the row under the road: short
+      mSpeedText(outside.texts.Translate("Game", "%1 kmph")),
+      //: The time left, in the row under the road beside the speed and the distance: short
+      mTimeText(outside.texts.Translate("Game", "%1 sec")),
+      mDistanceText(outside.texts.Translate("Game", "%1 km"))
 {
     outside.random.Randomize(outside.clock.Now());
 }
@@ -111,9 +116,7 @@ void Game::SetSpeed(std::int16_t intSp)
         return;
     mSpeed = intSp;
     mStep = static_cast<std::int16_t>(2 * intSp);
-    mControls.lblSpeed->Caption =
-        //: The speed, in the row under the road: short
-        Translator::Fill(mOutside.texts.Translate("Game", "%1 kmph"), Numbers::TextOfInteger(intSp));
+    mControls.lblSpeed->Caption = Translator::Fill(mSpeedText, Numbers::TextOfInteger(intSp));
 }
 
 void Game::EndGame(const std::string& Reason)
@@ -321,9 +324,8 @@ std::string Game::BonusValue(float r) const
 
 void Game::ShowDistanceAndTime()
 {
-    mControls.lblDist->Caption = Translator::Fill(mOutside.texts.Translate("Game", "%1 km"), Shown(mDistance));
-    //: The time left, in the row under the road beside the speed and the distance: short
-    mControls.lblTime->Caption = Translator::Fill(mOutside.texts.Translate("Game", "%1 sec"), Shown(mTimeLeft));
+    mControls.lblDist->Caption = Translator::Fill(mDistanceText, Shown(mDistance));
+    mControls.lblTime->Caption = Translator::Fill(mTimeText, Shown(mTimeLeft));
 }
 
 std::string Game::Shown(double value) const

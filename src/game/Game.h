@@ -90,6 +90,11 @@ private:
     InitialSettings mSettings;
     std::string mDecimalSeparator;
     std::string mProgramFolder;
+    // The labels' texts in the player's language, %1 for the number: looked up
+    // once, not at every tick.
+    std::string mSpeedText;
+    std::string mTimeText;
+    std::string mDistanceText;
 
     std::int16_t mStep = 0;
     std::int16_t mSpeed = 0;
