@@ -76,6 +76,10 @@ keys_to() { local id; id=$(wait_window "$1") || fail "no window '$1'"; shift
 no_gl_driver() {  # the game draws with the processor: no OpenGL driver in the process
     local drivers; drivers=$(grep -o -E '[^/]*(_dri\.so|libEGL_mesa[^ ]*|libGLX_mesa[^ ]*)$' "/proc/$1/maps" | sort -u || true)
     [ -z "$drivers" ] || fail "an OpenGL driver is loaded on $2: $drivers"; }
+ends() {  # up to 10 s for the program to end by itself, with status 0
+    for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$1" 2>/dev/null && fail "the program did not end $2"
+    wait "$1" || fail "the program ended with status $? $2"; }
 splash_up() {  # a window closing while X lists them fails the listing: list again
     local tree; until tree=$(xwininfo -root -children 2>/dev/null); do sleep 0.05; done; grep -q ' 407x310+' <<<"$tree"; }
 
@@ -103,8 +107,7 @@ grep -qx 'Time=0.1' "$conf" || fail "Set Time did not store 0.1"
 keys_to 'Game Over' Return
 sleep 0.3
 keys_to 'Game Over' n
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-wait "$pid" || fail "the program ended with status $?"
+ends "$pid" "after No"
 
 step "music mode: the looping music is heard"
 sox -n -r 44100 -c 2 "$work/loop.wav" synth 0.4 sine 330 vol 0.4
@@ -156,5 +159,5 @@ for _ in $(seq 100); do
 done
 [ "$(grep -c 'wl_surface@[0-9]*\.commit()' "$work/wayland.log")" -gt "$frames" ] || fail "the game does not run on Wayland"
 kill -TERM "$pid"  # as a session ending: the program closes in good order
-wait "$pid" || fail "the program ended with status $? on Wayland"
+ends "$pid" "on Wayland"
 echo "real program: all steps passed"
