@@ -109,16 +109,18 @@ sleep 0.3
 keys_to 'Game Over' n
 ends "$pid" "after No"
 
-step "music mode: the looping music is heard"
+step "music mode: the looping music is heard; TERM ends the program though a box is open"
 sox -n -r 44100 -c 2 "$work/loop.wav" synth 0.4 sine 330 vol 0.4
-printf '[Initial]\nSound=0\nMusicPath=%s\nSpeed=100\nTime=30\n' "$work/loop.wav" >"$conf"
+printf '[Initial]\nSound=0\nMusicPath=%s\nSpeed=100\nTime=1\n' "$work/loop.wav" >"$conf"
 "$program" >"$work/run2.log" 2>&1 &
 pid=$!; pids+=($pid)
 wait_window 'Vandrel!' >/dev/null || fail "no main window"
 parec --latency-msec=20 -d testsink.monitor --raw --format=s16le --rate=44100 --channels=2 >"$work/capture.raw" &
 recorder=$!; pids+=($recorder)
-sleep 2; kill "$recorder"; kill "$pid"
-wait "$pid" || true  # its window gone before the next run looks for one of that name
+sleep 2; kill "$recorder"
+wait_window 'Game Over' >/dev/null || fail "no Game Over box"
+kill "$pid"
+ends "$pid" "on TERM with the Game Over box open"
 rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/capture.raw" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
 awk -v rms="$rms" 'BEGIN { exit !(rms > 0.05) }' || fail "no music heard (RMS $rms)"
 
