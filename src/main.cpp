@@ -11,6 +11,7 @@
 #include "ui/frmSplash.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <functional>
 #include <memory>
@@ -56,13 +57,17 @@ int main(int argc, char* argv[])
     RandomGenerator random;
     SystemClock clock;
     QtDialogs dialogs;
+    // A broken installation plays on without its bonus sound, and says so.
+    const std::string folder = ProgramFolder();
+    if (!QFileInfo::exists(QString::fromStdString(folder + "/TimeBonus.wav")))
+        qWarning("Vandrel: no bonus sound: TimeBonus.wav is not in %s", folder.c_str());
     std::unique_ptr<frmMain> window;
 
     // Deletes itself once it has handed over to the main window.
     auto* splash = new frmSplash([&] {
         if (!window) {
             window = std::make_unique<frmMain>(Outside{store, sound, random, clock, dialogs, language},
-                                               ProgramFolder(),
+                                               folder,
                                                std::bind_front(&LazySoundPlayer::FileTypes, &sound));
             dialogs.SetOwner(window.get());
         }

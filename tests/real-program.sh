@@ -55,15 +55,13 @@ printed=$(QT_QPA_PLATFORM=offscreen briefly --version)
 [ "$printed" = "Vandrel $version" ] || fail "--version printed: $printed"
 help=$(env -u DISPLAY "$program" --help)
 [[ $help == *"A car game"*"--version"* ]] || fail "--help printed: $help"
-for bad in --bogus stray; do
-    if QT_QPA_PLATFORM=offscreen briefly -style fusion $bad 2>"$work/bad.log"; then fail "$bad was accepted"; fi
-    grep -q -e "Unknown option 'bogus'" -e "unexpected argument 'stray'" "$work/bad.log" || fail "$bad: $(cat "$work/bad.log")"
-done
+refused() {  # status 1 and the message, the program's arguments after it
+    local status=0; QT_QPA_PLATFORM=offscreen briefly "${@:2}" 2>"$work/bad.log" || status=$?
+    [ "$status" = 1 ] && grep -q "$1" "$work/bad.log" || fail "${*:2}: status $status, $(cat "$work/bad.log")"; }
+refused "Unknown option 'bogus'" -style fusion --bogus
+refused "unexpected argument 'stray'" -style fusion stray
 # The language comes from the locale, English included when it comes first.
-if (unset LC_ALL LC_MESSAGES; LANG=de_DE.UTF-8 QT_QPA_PLATFORM=offscreen briefly stray 2>"$work/bad.log"); then
-    fail "stray was accepted"
-fi
-grep -q "unerwartetes Argument" "$work/bad.log" || fail "not in German: $(cat "$work/bad.log")"
+(unset LC_ALL LC_MESSAGES; LANG=de_DE.UTF-8 refused "unerwartetes Argument" stray)
 [[ $(LANGUAGE=en_GB:de briefly --help) == *"A car game"* ]] || fail "--help is not in English for en_GB:de"
 [[ $(LANGUAGE=fr briefly --help) == *"Utilisation"*"jeu de voiture"* ]] || fail "--help is not in French"
 
@@ -162,4 +160,9 @@ done
 [ "$(grep -c 'wl_surface@[0-9]*\.commit()' "$work/wayland.log")" -gt "$frames" ] || fail "the game does not run on Wayland"
 kill -TERM "$pid"  # as a session ending: the program closes in good order
 ends "$pid" "on Wayland"
+
+step "a missing bonus sound is reported"
+rm "$usr/share/vandrel/TimeBonus.wav"
+QT_QPA_PLATFORM=offscreen timeout 5 "$program" 2>"$work/missing.log" || true
+grep -q "no bonus sound: TimeBonus.wav is not in $usr/share/vandrel" "$work/missing.log" || fail "no word of the missing bonus sound"
 echo "real program: all steps passed"

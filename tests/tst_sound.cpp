@@ -1,10 +1,11 @@
 // Sound played for real into the private sound server that with-servers.sh starts,
-// and heard through the monitor of its null sink; and the decoder's samples.
+// and heard through the monitor of its null sink, the effects and the music through
+// the sound module as the program loads it; and the decoder's samples.
 
 #include "Fakes.h"
+#include "platform/LazySoundPlayer.h"
 #include "platform/SoundFilePlayer.h"
 #include "platform/SoundFileSource.h"
-
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -114,7 +115,7 @@ private slots:
         const QString path = Write(mDir.filePath(FETCH(QString, name)), FETCH(int, format), 0.3,
                                    FETCH(int, fileRate));
         QVERIFY(!path.isEmpty());
-        SoundFilePlayer player;
+        LazySoundPlayer player(VANDREL_SOUND_MODULE_PATH);
         Recorder recorder;
         const qint64 start = recorder.Mark();
         player.PlayEffect(path.toStdString());
@@ -133,7 +134,7 @@ private slots:
     void musicLoopsWithNoGap()
     {
         const QString path = Write(mDir.filePath(FETCH(QString, name)), FETCH(int, format), 0.4);
-        SoundFilePlayer player;
+        LazySoundPlayer player(VANDREL_SOUND_MODULE_PATH);
         Recorder recorder;
         player.PlayMusic(path.toStdString());
         const qint64 start = recorder.Mark(300); // past the server's start-up latency

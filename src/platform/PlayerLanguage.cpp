@@ -15,12 +15,6 @@ PlayerLanguage::PlayerLanguage(const QLocale& locale)
         QCoreApplication::installTranslator(&mQt);
 }
 
-PlayerLanguage::~PlayerLanguage()
-{
-    QCoreApplication::removeTranslator(&mQt);
-    QCoreApplication::removeTranslator(&mGame);
-}
-
 std::string PlayerLanguage::Translate(const char* context, const char* source) const
 {
     return QCoreApplication::translate(context, source).toStdString();

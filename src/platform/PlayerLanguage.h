@@ -11,12 +11,12 @@
 // The language is the first of the locale's user-interface languages (on Linux
 // from LANGUAGE, LC_ALL, LC_MESSAGES and LANG) that the game has, English
 // included: its catalogue is empty, the texts being English already, so that a
-// player who puts English before another language gets English.
+// player who puts English before another language gets English. A translator
+// leaves the application when it goes.
 class PlayerLanguage final : public Translator
 {
 public:
     explicit PlayerLanguage(const QLocale& locale = QLocale());
-    ~PlayerLanguage() override;
     PlayerLanguage(const PlayerLanguage&) = delete;
     PlayerLanguage& operator=(const PlayerLanguage&) = delete;
 
