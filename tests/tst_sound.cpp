@@ -4,7 +4,6 @@
 
 #include "Fakes.h"
 #include "platform/LazySoundPlayer.h"
-#include "platform/SoundFilePlayer.h"
 #include "platform/SoundFileSource.h"
 
 #include <QProcess>
@@ -166,7 +165,7 @@ private slots:
             path = mDir.filePath("fifo");
             QCOMPARE(mkfifo(path.toUtf8().constData(), 0600), 0);
         }
-        SoundFilePlayer player;
+        LazySoundPlayer player(VANDREL_SOUND_MODULE_PATH);
         Recorder recorder;
         player.PlayMusic(Write(mDir.filePath("music.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1.0).toStdString());
         const qint64 playing = recorder.Mark();

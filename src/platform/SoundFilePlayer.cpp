@@ -16,10 +16,7 @@ constexpr int bufferMilliseconds = 250;
 
 SoundFilePlayer::SoundFilePlayer() = default;
 
-SoundFilePlayer::~SoundFilePlayer()
-{
-    StopSound();
-}
+SoundFilePlayer::~SoundFilePlayer() = default; // the sink goes first, and stops as it goes
 
 void SoundFilePlayer::PlayMusic(const std::string& path)
 {
