@@ -30,9 +30,7 @@ void SoundFilePlayer::PlayEffect(const std::string& path)
 
 void SoundFilePlayer::StopSound()
 {
-    if (mSink)
-        mSink->stop();
-    mSink.reset();
+    mSink.reset(); // stops as it goes, dropping what it holds, before its source goes
     mSource.reset();
 }
 
