@@ -66,11 +66,11 @@ private:
 
 // A half-scale 440 Hz tone, or a signal of its own, written by libsndfile.
 QString Write(const QString& path, int format, double seconds, int fileRate = 44100,
-              float (*signal)(int) = nullptr)
+              float (*signal)(int) = nullptr, int channels = 2)
 {
     SF_INFO info{};
     info.samplerate = fileRate;
-    info.channels = 2;
+    info.channels = channels;
     info.format = format;
     SNDFILE* file = sf_open(path.toUtf8().constData(), SFM_WRITE, &info);
     if (!file)
@@ -78,9 +78,9 @@ QString Write(const QString& path, int format, double seconds, int fileRate = 44
     std::vector<float> frames;
     for (int i = 0; i < int(seconds * fileRate); ++i) {
         const float v = signal ? signal(i) : 0.5f * float(std::sin(2 * M_PI * 440 * i / fileRate));
-        frames.insert(frames.end(), {v, v});
+        frames.insert(frames.end(), std::size_t(channels), v);
     }
-    sf_writef_float(file, frames.data(), sf_count_t(frames.size() / 2));
+    sf_writef_float(file, frames.data(), sf_count_t(frames.size()) / channels);
     sf_close(file);
     return path;
 }
@@ -190,6 +190,16 @@ private slots:
         const float expected[] = {0.0f, 1.0f, -1.0f}; // NaN, 10, -10
         for (std::size_t i = 0; i < samples.size(); ++i)
             QCOMPARE(samples[i], expected[i / 2 % 441 % 3]);
+    }
+
+    void fileLimits()
+    {
+        // As many channels, and as high a rate, as a sound server is asked to take.
+        for (const auto& [channels, rate, opens] : {std::tuple{8, 1, true}, {9, 1, false}, {1, 768000, true}, {1, 768001, false}}) {
+            const QString path = Write(mDir.filePath("limits.wav"), SF_FORMAT_WAV | SF_FORMAT_FLOAT, 1.0, rate, nullptr, channels);
+            QVERIFY(!path.isEmpty());
+            QCOMPARE(SoundFileSource(path, false).isOpen(), opens);
+        }
     }
 
 private:
