@@ -1,11 +1,12 @@
 // What the game asks of the system, done with Qt: the settings store as a player's
-// hand-edited file leaves it, where the program finds its files, and the sound
-// module.
+// hand-edited file leaves it, where the program finds its files, the clock and the
+// sound module.
 
 #include "Fakes.h"
 #include "platform/LazySoundPlayer.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/SystemClock.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -102,6 +103,12 @@ private slots:
             QFile(build.filePath(name)).open(QIODevice::WriteOnly);
         QCOMPARE(ProgramFolderFor(build.path()), build.path());
         QCOMPARE(SoundModulePathFor(build.path()), build.filePath(VANDREL_SOUND_MODULE));
+    }
+
+    void systemClock()
+    {
+        // The seed of each run's first game: the time now, not a fixed one.
+        QVERIFY(std::chrono::abs(SystemClock().Now() - std::chrono::system_clock::now()) < std::chrono::seconds(5));
     }
 
     void soundModule_data()

@@ -268,6 +268,10 @@ private slots:
         QVERIFY(off.manhattanLength() <= 4
                 || help->screen()->availableGeometry().adjusted(-4, -4, 4, 4).contains(help->frameGeometry()));
         QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Crashed!!"));
+        QCOMPARE(help->findChild<QTextBrowser*>()->geometry(), help->rect()); // the text fills the window
+        QLocale::setDefault(QLocale("de_AT")); // a regional German: the German help
+        QVERIFY(HelpWindow().findChild<QTextBrowser*>()->toPlainText().contains("Zeit abgelaufen!!"));
+        QLocale::setDefault(QLocale::c());
         w.Find<QAction>("mnuHelp")->trigger(); // the menu item and a second F1 raise the same window
         QApplication::processEvents();
         QTest::keyClick(w.Find("picRoad"), Qt::Key_F1);

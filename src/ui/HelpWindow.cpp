@@ -38,7 +38,6 @@ HelpWindow::HelpWindow() : QWidget(nullptr, Qt::Window)
 {
     setWindowTitle(tr("Vandrel Help"));
     mBrowser = new QTextBrowser(this);
-    mBrowser->setOpenExternalLinks(false);
     mBrowser->setAccessibleName(windowTitle());
     mBrowser->setSource(QUrl(QStringLiteral("qrc") + HelpFile(QLocale())));
     auto* layout = new QVBoxLayout(this);
