@@ -263,10 +263,9 @@ private slots:
         auto* help = WindowOnFakes::TopLevel<HelpWindow>();
         QVERIFY(help && help->isVisible());
         QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
-        // Centred over the game, as far as the screen allows.
-        const QPoint off = help->frameGeometry().center() - w.form->frameGeometry().center();
-        QVERIFY(off.manhattanLength() <= 4
-                || help->screen()->availableGeometry().adjusted(-4, -4, 4, 4).contains(help->frameGeometry()));
+        // Centred over the game, across exactly (the screen is wide enough), and on the screen.
+        QVERIFY(std::abs(help->frameGeometry().center().x() - w.form->frameGeometry().center().x()) <= 2);
+        QVERIFY(help->screen()->availableGeometry().adjusted(-4, -4, 4, 4).contains(help->frameGeometry()));
         QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Crashed!!"));
         QCOMPARE(help->findChild<QTextBrowser*>()->geometry(), help->rect()); // the text fills the window
         QLocale::setDefault(QLocale("de_AT")); // a regional German: the German help
