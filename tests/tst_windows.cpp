@@ -103,13 +103,14 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
         for (const QAbstractButton* button : box->findChildren<QAbstractButton*>())
             texts << button->text();
         faults << (box->parentWidget() == w.form.get() ? "" : "not owned");
-        QTest::keyClicks(box->focusWidget(), "250");
+        QTest::keyClick(box->focusWidget(), Qt::Key_End); // after the preset, if any
+        QTest::keyClicks(box->focusWidget(), "0");
         QTest::keyClick(box, Qt::Key_Return);
     };
     WhenModal(answer);
     faults << (dialogs.MsgBox("", Dialogs::Style::YesNoQuestion, "") == Dialogs::Answer::Yes ? "" : "not Yes");
     WhenModal(answer);
-    faults << QString::fromStdString(dialogs.InputBox("", "", "")).remove("250");
+    faults << QString::fromStdString(dialogs.InputBox("", "", "25")).remove("250");
     faults.removeAll("");
     help->close();
     w.typed = {"200"};
