@@ -103,14 +103,16 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
         for (const QAbstractButton* button : box->findChildren<QAbstractButton*>())
             texts << button->text();
         faults << (box->parentWidget() == w.form.get() ? "" : "not owned");
+        const auto labels = box->findChildren<QLabel*>(); // the prompt, its line break the system's
+        faults << (std::any_of(labels.begin(), labels.end(), [](QLabel* l) { return l->text() == "2\n5"; }) ? "" : "no prompt");
         QTest::keyClick(box->focusWidget(), Qt::Key_End); // after the preset, if any
         QTest::keyClicks(box->focusWidget(), "0");
         QTest::keyClick(box, Qt::Key_Return);
     };
     WhenModal(answer);
-    faults << (dialogs.MsgBox("", Dialogs::Style::YesNoQuestion, "") == Dialogs::Answer::Yes ? "" : "not Yes");
+    faults << (dialogs.MsgBox("2\r\n5", Dialogs::Style::YesNoQuestion, "") == Dialogs::Answer::Yes ? "" : "not Yes");
     WhenModal(answer);
-    faults << QString::fromStdString(dialogs.InputBox("", "", "25")).remove("250");
+    faults << QString::fromStdString(dialogs.InputBox("2\r\n5", "", "25")).remove("250");
     faults.removeAll("");
     help->close();
     w.typed = {"200"};
