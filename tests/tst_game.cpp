@@ -460,20 +460,6 @@ private slots:
         QCOMPARE(outside.log, FETCH(QStringList, log));
     }
 
-    void roadPaintOrder()
-    {
-        // The design's stacking order: marks 5 and 6 of each divider over the cars.
-        const Fakes english;
-        const MainControls c(english);
-        std::map<const Control*, QString> names{{c.imgCar.get(), "car"}, {c.lblBonus.get(), "bonus"}, {c.lblPaused.get(), "paused"}};
-        for (int i = 0; i < 8; ++i)
-            names.insert({{c.shpDiv1[i].get(), QString("a%1").arg(i)}, {c.shpDiv2[i].get(), QString("b%1").arg(i)}, {c.imgRacers[i % 4].get(), QString("r%1").arg(i % 4)}});
-        QStringList order;
-        for (const auto& control : c.RoadPaintOrder())
-            order << names.at(control.get());
-        QCOMPARE(order.join(" "), "a7 b7 a0 a1 a2 a3 a4 b3 b2 b4 b1 b0 car r0 r1 r2 r3 a5 a6 b5 b6 bonus paused");
-    }
-
     void textsFilledIn()
     {
         // One pass: a value is never filled in again; a % before anything else stays.

@@ -93,11 +93,8 @@ private slots:
 
     void programFolder()
     {
-        // Installed: relative to the executable, in any prefix.
-        QCOMPARE(ProgramFolderFor("/opt/v/bin"), QDir::cleanPath("/opt/v/bin/" VANDREL_DATA_FROM_BIN));
-        QCOMPARE(SoundModulePathFor("/opt/v/bin"),
-                 QDir::cleanPath("/opt/v/bin/" VANDREL_MODULES_FROM_BIN "/" VANDREL_SOUND_MODULE));
-        // In a build tree the files lie beside the executable.
+        // In a build tree the files lie beside the executable (installed, they lie
+        // where the packaged program's test finds them).
         QTemporaryDir build;
         for (const char* name : {"TimeBonus.wav", VANDREL_SOUND_MODULE})
             QFile(build.filePath(name)).open(QIODevice::WriteOnly);

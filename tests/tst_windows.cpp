@@ -1,12 +1,14 @@
-// The windows, offscreen (and again at scale 2): the main window's label row, the
-// screen behind the game-over boxes, keys and Timer1, help, the sound dialog and
-// its file chooser, the real message boxes and the splash.
+// The windows, offscreen (and again at scale 2): the label row, the screen behind
+// the game-over boxes, the road's drawing, keys, help, the sound dialog and its
+// file chooser, the real message boxes and the splash.
 
 #include "WindowOnFakes.h"
 #include "platform/PlayerLanguage.h"
 #include "ui/HelpWindow.h"
 #include "ui/QtDialogs.h"
+#include "ui/RoadView.h"
 #include "ui/StatusRow.h"
+#include "ui/Twips.h"
 #include "ui/VirtualKeys.h"
 #include "ui/frmSound.h"
 #include "ui/frmSplash.h"
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -131,6 +134,8 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
     }
     auto* splash = new frmSplash([] {});
     splash->show();
+    if (splash->pixmap().devicePixelRatio() != splash->devicePixelRatio() || splash->pixmap().deviceIndependentSize() != QSize(407, 310))
+        faults << "the splash's picture does not fit the screen";
     QTRY_VERIFY(!splash->message().isEmpty());
     texts << splash->message() << splash->accessibleName();
     splash->close();
@@ -240,25 +245,6 @@ private slots:
         QCOMPARE(VirtualKeys::ShiftState(Qt::ControlModifier), 2);
     }
 
-    void keysAndTimer1()
-    {
-        WindowOnFakes w({{"Sound", "2"}, {"Speed", "100"}, {"Time", "1e6"}});
-        auto* timer = w.Find<QTimer>("Timer1");
-        QSignalSpy ticks(timer, &QTimer::timeout);
-        // Keys every 10 ms never hold the 50 ms tick back.
-        for (int i = 0; i < 40; ++i) {
-            QTest::keyClick(w.Find("picRoad"), i % 2 ? Qt::Key_Up : Qt::Key_Down);
-            QTest::qWait(10);
-        }
-        QVERIFY(ticks.count() >= 5);
-        QTest::keyClick(w.Find("picRoad"), Qt::Key_Pause);
-        QVERIFY(!timer->isActive());
-        QTest::keyClick(w.Find("picRoad"), Qt::Key_Right);
-        QVERIFY(timer->isActive());
-        emit w.Find<QMenu>("mnuGame")->aboutToShow(); // opening a menu pauses
-        QVERIFY(!timer->isActive());
-    }
-
     void helpWindow()
     {
         WindowOnFakes w({{"Sound", "2"}});
@@ -286,6 +272,10 @@ private slots:
             QTest::keySequence(help, close);
             QVERIFY(!help->isVisible());
         }
+        QTest::keyClick(w.Find("picRoad"), Qt::Key_Right); // a key resumes; opening a menu pauses
+        QVERIFY(w.Find<QTimer>("Timer1")->isActive());
+        emit w.Find<QMenu>("mnuGame")->aboutToShow();
+        QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
     }
 
     void soundDialog()
@@ -390,15 +380,46 @@ private slots:
         }
     }
 
-    void splashFitsTheScreen()
+    void roadDrawing()
     {
-        bool shown = false;
-        auto* splash = new frmSplash([&] { shown = true; });
-        splash->show();
-        QCOMPARE(splash->pixmap().devicePixelRatio(), splash->devicePixelRatio());
-        QCOMPARE(splash->pixmap().deviceIndependentSize().toSize(), QSize(407, 310));
-        QPointer<frmSplash> alive(splash);
-        QTRY_VERIFY_WITH_TIMEOUT(shown && !alive, 4000); // after 2 s: the game, then gone
+        // The road as drawn: the sunken frame, each car's picture at its place, a white
+        // mark, the bonus's figure in yellow on black and PAUSED in red on grey.
+        const Fakes english;
+        MainControls c(english);
+        for (int i = 0; i < 8; ++i)
+            c.shpDiv1[i]->Top = c.shpDiv2[i]->Top = 9000; // below the road
+        *c.shpDiv1[0] = Control{1500, 3600, 135, 735, {}, true};
+        for (int i = 0; i < 4; ++i)
+            c.imgRacers[i]->Top = 600.0f * float(i);
+        *c.lblBonus = Control{2400, 0, 480, 480, "7", true};
+        c.lblPaused->Visible = true;
+        RoadView road(c);
+        road.resize(road.sizeHint());
+        const QImage image = road.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int s = int(image.devicePixelRatio()), w = road.width(), h = road.height();
+        const auto at = [&](int x, int y) { return image.pixelColor(x * s, y * s).name(); };
+        const auto part = [&](const Control& control) { // the device pixels of a control
+            const QRect area = Twips::ToPixels(control).translated(RoadView::border, RoadView::border);
+            return image.copy(QRect(area.topLeft() * s, area.size() * s));
+        };
+        const auto has = [&](const Control& control, QRgb one, QRgb other) { // among its pixels
+            const QImage pixels = part(control);
+            const auto *first = reinterpret_cast<const QRgb*>(pixels.constBits()), *last = first + pixels.sizeInBytes() / 4;
+            return std::find(first, last, one) != last && std::find(first, last, other) != last;
+        };
+        QString frame; // the outer ring's edges, then the inner ring's: top, left, bottom, right
+        for (const int ring : {0, 1})
+            frame += at(w / 2, ring) + at(ring, h / 2) + at(w / 2, h - 1 - ring) + at(w - 1 - ring, h / 2) + " ";
+        QCOMPARE(frame, "#808080#808080#ffffff#ffffff #000000#000000#c0c0c0#c0c0c0 ");
+        for (int i = -1; i < 4; ++i) {
+            QImage expected(QSize(32, 32) * s, QImage::Format_RGB32);
+            expected.fill(QColor(192, 192, 192));
+            expected.setDevicePixelRatio(s);
+            QPainter(&expected).drawPixmap(QRect(0, 0, 32, 32), QPixmap(i < 0 ? ":/assets/car-player.ico" : QString(":/assets/car-racer%1.ico").arg(i)));
+            QVERIFY2(part(i < 0 ? *c.imgCar : *c.imgRacers[i]) == expected, qPrintable(QString::number(i)));
+        }
+        QVERIFY(has(*c.shpDiv1[0], 0xffffffff, 0xffffffff) && has(*c.lblBonus, 0xff000000, 0xffffff00)
+                && has(*c.lblPaused, 0xff404040, 0xffff0000));
     }
 };
 

@@ -16,7 +16,10 @@ constexpr int bufferMilliseconds = 250;
 
 SoundFilePlayer::SoundFilePlayer() = default;
 
-SoundFilePlayer::~SoundFilePlayer() = default; // the sink goes first, and stops as it goes
+SoundFilePlayer::~SoundFilePlayer()
+{
+    StopSound();
+}
 
 void SoundFilePlayer::PlayMusic(const std::string& path)
 {
@@ -30,7 +33,11 @@ void SoundFilePlayer::PlayEffect(const std::string& path)
 
 void SoundFilePlayer::StopSound()
 {
-    mSink.reset(); // stops as it goes, dropping what it holds, before its source goes
+    // Stopped before it goes: Qt 6.4's PulseAudio sink, destroyed while it plays,
+    // can still feed its closed stream, and libpulse aborts the program.
+    if (mSink)
+        mSink->stop();
+    mSink.reset();
     mSource.reset();
 }
 
