@@ -399,7 +399,7 @@ private slots:
         const int s = int(image.devicePixelRatio()), w = road.width(), h = road.height();
         const auto at = [&](int x, int y) { return image.pixelColor(x * s, y * s).name(); };
         const auto part = [&](const Control& control) { // the device pixels of a control
-            const QRect area = Twips::ToPixels(control).translated(RoadView::border, RoadView::border);
+            const QRect area = Twips::ToPixels(control).translated(2, 2); // inside the 2-pixel frame
             return image.copy(QRect(area.topLeft() * s, area.size() * s));
         };
         const auto has = [&](const Control& control, QRgb one, QRgb other) { // among its pixels
