@@ -233,7 +233,7 @@ private slots:
             {Qt::Key_Space, 32}, {Qt::Key_PageUp, 33}, {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},
             {Qt::Key_Home, 36}, {Qt::Key_Insert, 45}, {Qt::Key_Delete, 46}, {Qt::Key_0, 48},
             {Qt::Key_9, 57}, {Qt::Key_A, 65}, {Qt::Key_Z, 90}, {Qt::Key_F24, 135},
-            {Qt::Key_Slash, 255}, {Qt::Key_F25, 255}, {Qt::Key_unknown, 0}};
+            {Qt::Key_Slash, 255}, {Qt::Key_F25, 255}, {Qt::Key_unknown, 0}, {Qt::Key(0), 0}};
         for (const auto& [qtKey, code] : keys)
             QTest::addRow("%s", qPrintable(QKeySequence(qtKey).toString())) << int(qtKey) << code;
     }
