@@ -272,8 +272,9 @@ private slots:
             QTest::keySequence(help, close);
             QVERIFY(!help->isVisible());
         }
-        QTest::keyClick(w.Find("picRoad"), Qt::Key_Right); // a key resumes; opening a menu pauses
-        QVERIFY(w.Find<QTimer>("Timer1")->isActive());
+        QTest::keyClick(w.Find("picRoad"), Qt::Key_Right); // a key resumes, the ticks show; a menu pauses
+        const QString shown = w.Find<QLabel>("lblTime")->text();
+        QTRY_VERIFY(w.Find<QLabel>("lblTime")->text() != shown);
         emit w.Find<QMenu>("mnuGame")->aboutToShow();
         QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
     }
