@@ -326,8 +326,8 @@ private slots:
         QCOMPARE(dialog->focusWidget()->objectName(), "cmdOK");
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         QCOMPARE(w.log.mid(w.log.size() - 3), (QStringList{"Sound=0", "MusicPath=" + chosen, "music " + chosen}));
-        w.form->close(); // closing the game stops the sound and closes the dialog
-        QVERIFY(w.log.last() == "stop" && !WindowOnFakes::TopLevel<frmSound>());
+        w.form->close(); // closing the game stops the sound and the ticks, and closes the dialog
+        QVERIFY(w.log.last() == "stop" && !w.Find<QTimer>("Timer1")->isActive() && !WindowOnFakes::TopLevel<frmSound>());
     }
 
     void everyTextInThePlayersLanguage_data()
