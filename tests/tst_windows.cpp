@@ -291,7 +291,7 @@ private slots:
         QVERIFY(dialog->isVisible() && !w.form->isVisible());
         auto* path = dialog->findChild<QLineEdit*>("txtMusic");
         auto* browse = dialog->findChild<QPushButton*>("cmdBrowse");
-        QVERIFY(!path->isEnabled() && !browse->isEnabled());
+        QVERIFY(!path->isEnabled() && !browse->isEnabled() && dialog->findChild<QAbstractButton*>("optSound1")->isChecked());
         QTest::mouseClick(dialog->findChild<QAbstractButton*>("optSound0"), Qt::LeftButton);
         QVERIFY(path->isEnabled() && browse->isEnabled());
         // The button sits at the box's right end, within the designed width.
