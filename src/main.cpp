@@ -1,3 +1,4 @@
+#include "game/Game.h"
 #include "game/RandomGenerator.h"
 #include "platform/CommandLine.h"
 #include "platform/LazySoundPlayer.h"
@@ -59,8 +60,8 @@ int main(int argc, char* argv[])
     QtDialogs dialogs;
     // A broken installation plays on without its bonus sound, and says so.
     const std::string folder = ProgramFolder();
-    if (!QFileInfo::exists(QString::fromStdString(folder + "/TimeBonus.wav")))
-        qWarning("Vandrel: no bonus sound: TimeBonus.wav is not in %s", folder.c_str());
+    if (!QFileInfo::exists(QString::fromStdString(folder + "/" + Game::bonusSound)))
+        qWarning("Vandrel: no bonus sound: %s is not in %s", Game::bonusSound, folder.c_str());
     std::unique_ptr<frmMain> window;
 
     // Deletes itself once it has handed over to the main window.

@@ -269,7 +269,7 @@ void Game::CheckCrash()
         mBonusCar->SetTop(ToInt16Clamped(mControls.picRoad->Height));
         if (mSoundChoice.Mode() == 1)
             mOutside.sound.PlayEffect(
-                (std::filesystem::path(mProgramFolder) / "TimeBonus.wav").string());
+                (std::filesystem::path(mProgramFolder) / bonusSound).string());
     }
 }
 

@@ -44,10 +44,12 @@ public:
     // a positive number: such a game would end at once, again and again, and the
     // player could never reach the menus to mend it.
     static constexpr double firstRunTime = 30;
+    // The bonus's sound, in the program's folder.
+    static constexpr const char* bonusSound = "TimeBonus.wav";
 
     // Seeds the random numbers from the clock once, so that no two runs deal the
     // same traffic. decimalSeparator: the user's, for the texts shown;
-    // programFolder: where "TimeBonus.wav" lies.
+    // programFolder: where the bonus sound lies.
     Game(MainControls& controls, SoundChoice& soundChoice, Outside outside, GameWindow& window,
          std::string decimalSeparator, std::string programFolder);
     ~Game();
