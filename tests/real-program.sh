@@ -72,9 +72,9 @@ keys_to() { local id; id=$(wait_window "$1") || fail "no window '$1'"; shift
 no_gl_driver() {  # the game draws with the processor: no OpenGL driver in the process
     local drivers; drivers=$(grep -o -E '[^/]*(_dri\.so|libEGL_mesa[^ ]*|libGLX_mesa[^ ]*)$' "/proc/$1/maps" | sort -u || true)
     [ -z "$drivers" ] || fail "an OpenGL driver is loaded on $2: $drivers"; }
+within() { for _ in $(seq "$1"); do eval "$2" && return 0; sleep 0.1; done; return 1; }  # tenths of a second
 ends() {  # up to 10 s for the program to end by itself, with status 0
-    for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$1" 2>/dev/null && fail "the program did not end $2"
+    within 100 "! kill -0 $1 2>/dev/null" || fail "the program did not end $2"
     wait "$1" || fail "the program ended with status $? $2"; }
 splash_up() {  # a window closing while X lists them fails the listing: list again
     local tree; until tree=$(xwininfo -root -children 2>/dev/null); do sleep 0.05; done; grep -q ' 407x310+' <<<"$tree"; }
@@ -82,11 +82,9 @@ splash_up() {  # a window closing while X lists them fails the listing: list aga
 step "splash, then the main window and the first-run settings"
 "$program" >"$work/run1.log" 2>&1 &
 pid=$!; pids+=($pid)
-for _ in $(seq 100); do splash_up && break; sleep 0.05; done
-splash_up || fail "no splash"
+within 100 splash_up || fail "no splash"
 main=$(wait_window 'Vandrel!') || fail "no main window"
-for _ in $(seq 50); do splash_up || break; sleep 0.1; done
-splash_up && fail "the splash stayed"
+within 50 "! splash_up" || fail "the splash stayed"
 [ "$(grep -c -x -e 'Sound=1' -e 'Speed=100' -e 'Time=30' "$conf")" = 3 ] || fail "settings: $(cat "$conf")"
 no_gl_driver "$pid" X11
 
@@ -142,8 +140,7 @@ step "Wayland: a native client of the headless compositor"
 printf '[Initial]\nSound=2\nSpeed=100\nTime=30\n' >"$conf"
 env -u DISPLAY WAYLAND_DISPLAY="$TEST_WAYLAND_DISPLAY" QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client "$program" >"$work/wayland.log" 2>&1 &
 pid=$!; pids+=($pid)
-for _ in $(seq 100); do grep -q 'set_title("Vandrel!")' "$work/wayland.log" && break; sleep 0.1; done
-grep -q 'set_title("Vandrel!")' "$work/wayland.log" || { tail -20 "$work/wayland.log"; fail "no main window on Wayland"; }
+within 100 "grep -q 'set_title(\"Vandrel!\")' $work/wayland.log" || { tail -20 "$work/wayland.log"; fail "no main window on Wayland"; }
 grep -q 'set_app_id("org.vandrel.Vandrel")' "$work/wayland.log" || fail "the window's app id is not its desktop entry's"
 sleep 2
 kill -0 "$pid" || fail "the program died on Wayland"
@@ -151,11 +148,9 @@ no_gl_driver "$pid" Wayland
 grep -v -e '^\[' -e '^ *$' "$work/wayland.log" && fail "the program printed the lines above on Wayland"
 # Ticks keep repainting the road: the window keeps committing new frames.
 # Up to 10 s for the next frame: a busy machine starves the compositor too.
-frames=$(grep -c 'wl_surface@[0-9]*\.commit()' "$work/wayland.log")
-for _ in $(seq 100); do
-    [ "$(grep -c 'wl_surface@[0-9]*\.commit()' "$work/wayland.log")" -gt "$frames" ] && break; sleep 0.1
-done
-[ "$(grep -c 'wl_surface@[0-9]*\.commit()' "$work/wayland.log")" -gt "$frames" ] || fail "the game does not run on Wayland"
+frames() { grep -c 'wl_surface@[0-9]*\.commit()' "$work/wayland.log"; }
+before=$(frames)
+within 100 '[ "$(frames)" -gt "$before" ]' || fail "the game does not run on Wayland"
 kill -TERM "$pid"  # as a session ending: the program closes in good order
 ends "$pid" "on Wayland"
 
