@@ -147,10 +147,8 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::newRow("missing") << "/nonexistent/music.flac";
-        QTest::newRow("a folder") << "/tmp";
         QTest::newRow("a text file") << QFINDTESTDATA("lsan.supp");
         QTest::newRow("a FIFO") << "fifo";
-        QTest::newRow("a device") << "/dev/zero";
         QTest::newRow("empty") << "";
     }
 
@@ -190,7 +188,7 @@ private slots:
         for (const auto& [channels, rate, opens] : {std::tuple{8, 1, true}, {9, 1, false}, {1, 768000, true}, {1, 768001, false}}) {
             const QString path = Write(mDir.filePath("limits.wav"), SF_FORMAT_WAV | SF_FORMAT_FLOAT, 1.0, rate, nullptr, channels);
             QVERIFY(!path.isEmpty());
-            QCOMPARE(SoundFileSource(path, false).isOpen(), opens);
+            QCOMPARE(SoundFileSource(path, false).bytesAvailable(), opens ? rate * channels * 4 : 0); // a second of floats
         }
     }
 

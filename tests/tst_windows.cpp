@@ -10,6 +10,7 @@
 #include "ui/StatusRow.h"
 #include "ui/Twips.h"
 #include "ui/VirtualKeys.h"
+#include "ui/WindowPlacement.h"
 #include "ui/frmSound.h"
 #include "ui/frmSplash.h"
 
@@ -134,9 +135,14 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
     }
     auto* splash = new frmSplash([] {});
     splash->show();
-    if (splash->pixmap().devicePixelRatio() != splash->devicePixelRatio() || splash->pixmap().deviceIndependentSize() != QSize(407, 310))
-        faults << "the splash's picture does not fit the screen";
+    splash->setPixmap(frmSplash::Picture(3.0)); // as if from a denser screen: moved here, it fits again
+    emit splash->windowHandle()->screenChanged(splash->screen());
     QTRY_VERIFY(!splash->message().isEmpty());
+    const QImage version = splash->grab(QRect(0, 112, 407, 30)).toImage().convertToFormat(QImage::Format_RGB32);
+    if (splash->pixmap().devicePixelRatio() != splash->devicePixelRatio() || splash->pixmap().deviceIndependentSize() != QSize(407, 310)
+        || frmSplash::Picture(3.0).deviceIndependentSize() != QSize(407, 310)
+        || !std::count(reinterpret_cast<const QRgb*>(version.constBits()), reinterpret_cast<const QRgb*>(version.constBits()) + version.sizeInBytes() / 4, 0xffffffff))
+        faults << "the splash's picture does not fit the screen, or its version line is not white";
     texts << splash->message() << splash->accessibleName();
     splash->close();
 }
@@ -181,6 +187,9 @@ private slots:
         // Where the texts are too long even to share the row, only the widest gives way.
         QCOMPARE(labels[0]->text(), speed + " kmph");
         QCOMPARE(labels[1]->text().endsWith(QChar(0x2026)), time.size() > 20);
+        // Sharing the row: the widest gives way, the others keep their widths; the gaps exact.
+        QCOMPARE(StatusRow::Place({QRect(10, 0, 20, 9), QRect(40, 0, 20, 9), QRect(70, 0, 20, 9)}, 110, {300, 10, 20}),
+                 (std::array<QRect, 3>{QRect(10, 0, 66, 9), QRect(78, 0, 10, 9), QRect(90, 0, 20, 9)}));
     }
 
     void boxesOpenOverTheLastState_data()
@@ -252,9 +261,14 @@ private slots:
         auto* help = WindowOnFakes::TopLevel<HelpWindow>();
         QVERIFY(help && help->isVisible());
         QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
-        // Centred over the game, across exactly (the screen is wide enough), and on the screen.
+        // Centred over the game, across exactly (the screen is wide enough); over a window
+        // in a corner of the screen, kept on it.
         QVERIFY(std::abs(help->frameGeometry().center().x() - w.form->frameGeometry().center().x()) <= 2);
-        QVERIFY(help->screen()->availableGeometry().adjusted(-4, -4, 4, 4).contains(help->frameGeometry()));
+        const QRect screen = help->screen()->availableGeometry();
+        for (const QPoint corner : {screen.topLeft(), screen.bottomRight()}) {
+            WindowPlacement::CentreOn(*help, QRect(corner, QSize(1, 1)));
+            QVERIFY(screen.contains(help->frameGeometry()));
+        }
         QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Crashed!!"));
         QCOMPARE(help->findChild<QTextBrowser*>()->geometry(), help->rect()); // the text fills the window
         QLocale::setDefault(QLocale("de_AT")); // a regional German: the German help
@@ -272,11 +286,15 @@ private slots:
             QTest::keySequence(help, close);
             QVERIFY(!help->isVisible());
         }
-        QTest::keyClick(w.Find("picRoad"), Qt::Key_Right); // a key resumes, the ticks show; a menu pauses
-        const QString shown = w.Find<QLabel>("lblTime")->text();
-        QTRY_VERIFY(w.Find<QLabel>("lblTime")->text() != shown);
-        emit w.Find<QMenu>("mnuGame")->aboutToShow();
-        QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
+        // A key resumes, the ticks show; minimising pauses, as does a menu.
+        for (const auto& pause : std::initializer_list<std::function<void()>>{
+                 [&] { w.form->setWindowState(Qt::WindowMinimized); }, [&] { emit w.Find<QMenu>("mnuGame")->aboutToShow(); }}) {
+            QTest::keyClick(w.Find("picRoad"), Qt::Key_Right);
+            const QString shown = w.Find<QLabel>("lblTime")->text();
+            QTRY_VERIFY(w.Find<QLabel>("lblTime")->text() != shown);
+            pause();
+            QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
+        }
     }
 
     void soundDialog()
@@ -292,6 +310,7 @@ private slots:
         auto* path = dialog->findChild<QLineEdit*>("txtMusic");
         auto* browse = dialog->findChild<QPushButton*>("cmdBrowse");
         QVERIFY(!path->isEnabled() && !browse->isEnabled() && dialog->findChild<QAbstractButton*>("optSound1")->isChecked());
+        QCOMPARE(dialog->findChild<QWidget*>("optSound0")->nextInFocusChain()->objectName(), "cmdOK");
         QTest::mouseClick(dialog->findChild<QAbstractButton*>("optSound0"), Qt::LeftButton);
         QVERIFY(path->isEnabled() && browse->isEnabled());
         // The button sits at the box's right end, within the designed width.
@@ -396,15 +415,17 @@ private slots:
         c.lblPaused->Visible = true;
         RoadView road(c);
         road.resize(road.sizeHint());
-        const QImage image = road.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const int s = int(image.devicePixelRatio()), w = road.width(), h = road.height();
+        const int s = int(road.devicePixelRatio()), w = road.width(), h = road.height();
+        QImage image(road.size() * s, QImage::Format_RGB32);
+        image.setDevicePixelRatio(s);
+        image.fill(Qt::magenta); // the road paints every pixel itself
+        road.render(&image);
         const auto at = [&](int x, int y) { return image.pixelColor(x * s, y * s).name(); };
         const auto part = [&](const Control& control) { // the device pixels of a control
             const QRect area = Twips::ToPixels(control).translated(2, 2); // inside the 2-pixel frame
             return image.copy(QRect(area.topLeft() * s, area.size() * s));
         };
-        const auto has = [&](const Control& control, QRgb one, QRgb other) { // among its pixels
-            const QImage pixels = part(control);
+        const auto has = [&](const QImage& pixels, QRgb one, QRgb other) { // among the pixels
             const auto *first = reinterpret_cast<const QRgb*>(pixels.constBits()), *last = first + pixels.sizeInBytes() / 4;
             return std::find(first, last, one) != last && std::find(first, last, other) != last;
         };
@@ -419,8 +440,13 @@ private slots:
             QPainter(&expected).drawPixmap(QRect(0, 0, 32, 32), QPixmap(i < 0 ? ":/assets/car-player.ico" : QString(":/assets/car-racer%1.ico").arg(i)));
             QVERIFY2(part(i < 0 ? *c.imgCar : *c.imgRacers[i]) == expected, qPrintable(QString::number(i)));
         }
-        QVERIFY(has(*c.shpDiv1[0], 0xffffffff, 0xffffffff) && has(*c.lblBonus, 0xff000000, 0xffffff00)
-                && has(*c.lblPaused, 0xff404040, 0xffff0000));
+        const QImage paused = part(*c.lblPaused);
+        QVERIFY(has(part(*c.shpDiv1[0]), 0xffffffff, 0xffffffff) && has(part(*c.lblBonus), 0xff000000, 0xffffff00)
+                && has(paused, 0xff404040, 0xffff0000));
+        int redRows = 0; // PAUSED in 29-pixel type: its capitals solid red over 18 rows
+        for (int y = 0; y < paused.height(); ++y)
+            redRows += has(paused.copy(0, y, paused.width(), 1), 0xffff0000, 0xffff0000);
+        QVERIFY2(redRows >= 18 * s, qPrintable(QString::number(redRows)));
     }
 };
 

@@ -28,10 +28,11 @@ public:
 
     static constexpr int gap = 2; // the least room between two labels
 
-private:
     // Where labels of these text widths stand, left to right.
     static std::array<QRect, 3> Place(const std::array<QRect, 3>& designed, int rowRight,
                                       const std::array<int, 3>& textWidths);
+
+private:
 
     std::array<QLabel*, 3> mLabels{};
     std::array<QRect, 3> mDesigned;

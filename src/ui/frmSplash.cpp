@@ -6,9 +6,8 @@
 #include <QWindow>
 
 frmSplash::frmSplash(std::function<void()> showMain)
-    : QSplashScreen(Picture(QGuiApplication::primaryScreen()
-                                ? QGuiApplication::primaryScreen()->devicePixelRatio()
-                                : 1.0)),
+    // The densest screen's picture; one for another screen is made once it shows there.
+    : QSplashScreen(Picture(qGuiApp->devicePixelRatio())),
       mShowMain(std::move(showMain))
 {
     setAttribute(Qt::WA_DeleteOnClose);
