@@ -33,7 +33,6 @@ public:
                                       const std::array<int, 3>& textWidths);
 
 private:
-
     std::array<QLabel*, 3> mLabels{};
     std::array<QRect, 3> mDesigned;
     int mRowRight;
