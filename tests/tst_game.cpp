@@ -288,6 +288,9 @@ private slots:
             g.game.Tick();
         QCOMPARE(Gaps(g.controls.shpDiv1), QList<float>(7, 835.0f));
         QCOMPARE(Gaps(g.controls.shpDiv2), QList<float>(7, 835.0f));
+        auto order = g.controls.RoadPaintOrder(); // and every one of them painted, once
+        std::sort(order.begin(), order.end());
+        QVERIFY(order.size() == 8 + 8 + 1 + 4 + 2 && std::adjacent_find(order.begin(), order.end()) == order.end());
     }
 
     void gameOver_data()

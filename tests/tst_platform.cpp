@@ -78,12 +78,11 @@ private slots:
         QFile written(File());
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readAll().endsWith(FETCH(QByteArray, after)));
-        // Another program's change is read; a change is on disk at once.
-        written.close();
-        QVERIFY(written.open(QIODevice::WriteOnly | QIODevice::Truncate) && written.write("[Initial]\nSpeed=7\n") == 18);
-        written.close();
+        QFile other(File()); // another program's change is read; a change is on disk at once
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("[Initial]\nSpeed=7\n") == 18 && other.flush());
         QCOMPARE(store.GetSetting("Vandrel", "Initial", "Speed"), "7");
         store.SaveSetting("Vandrel", "Initial", "Time", "9");
+        written.close();
         QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll() == "[Initial]\nSpeed=7\nTime=9\n");
     }
 
