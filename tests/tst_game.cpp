@@ -431,7 +431,7 @@ private slots:
             << QStringList{"Sound=0", "MusicPath=/b.mp3", "music /b.mp3"};
         QTest::newRow("No Sound keeps the path") << "0" << "click2 ok" << "2 /a.ogg on"
             << QStringList{"Sound=2", "stop"};
-        QTest::newRow("stored 3 and clicks on no option: Sound") << "3" << "click3 click-1 click0 cancel" << "1 /a.ogg off"
+        QTest::newRow("stored 3 and clicks on no option: Sound") << "3" << "click0 cancel click3 click-1" << "1 /a.ogg off"
                                                                   << QStringList{};
         QTest::newRow("path box stays enabled") << "1" << "click0 click1" << "1 /a.ogg on"
                                                 << QStringList{};
