@@ -259,8 +259,7 @@ private slots:
         WindowOnFakes w({{"Sound", "2"}});
         QTest::keyClick(w.Find("picRoad"), Qt::Key_F1);
         auto* help = WindowOnFakes::TopLevel<HelpWindow>();
-        QVERIFY(help && help->isVisible());
-        QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
+        QVERIFY(help && help->isVisible() && !w.Find<QTimer>("Timer1")->isActive());
         // Centred over the game, across exactly (the screen is wide enough); over a window
         // in a corner of the screen, kept on it.
         QVERIFY(std::abs(help->frameGeometry().center().x() - w.form->frameGeometry().center().x()) <= 2);
@@ -306,19 +305,22 @@ private slots:
         WindowOnFakes w({{"Sound", "1"}, {"MusicPath", "/m/a.ogg"}});
         w.Find<QAction>("mnuSound")->trigger();
         auto* dialog = WindowOnFakes::TopLevel<frmSound>();
-        QVERIFY(dialog->isVisible() && !w.form->isVisible());
         auto* path = dialog->findChild<QLineEdit*>("txtMusic");
         auto* browse = dialog->findChild<QPushButton*>("cmdBrowse");
-        QVERIFY(!path->isEnabled() && !browse->isEnabled() && dialog->findChild<QAbstractButton*>("optSound1")->isChecked());
+        QVERIFY(dialog->isVisible() && !w.form->isVisible() && !path->isEnabled() && !browse->isEnabled() && dialog->findChild<QAbstractButton*>("optSound1")->isChecked());
         QCOMPARE(dialog->findChild<QWidget*>("optSound0")->nextInFocusChain()->objectName(), "cmdOK");
         QTest::mouseClick(dialog->findChild<QAbstractButton*>("optSound0"), Qt::LeftButton);
         QVERIFY(path->isEnabled() && browse->isEnabled());
         // The button sits at the box's right end, within the designed width.
         QCOMPARE(browse->geometry().right(), 248);
         QVERIFY(path->geometry().right() < browse->geometry().left());
+        dialog->windowHandle()->setPosition(10, 10); // where the player puts it, it opens again
+        QTRY_VERIFY(dialog->pos().x() < 20);
+        const QPoint placed = dialog->pos();
         QTest::keyClick(dialog, Qt::Key_Escape); // Cancel: back to the stored choice
         QVERIFY(w.form->isVisible() && !dialog->isVisible() && !path->isEnabled());
         w.Find<QAction>("mnuSound")->trigger();
+        QCOMPARE(dialog->pos(), placed);
         dialog->findChild<QAbstractButton*>("optSound0")->click();
         path->clear();
         QTest::keyClicks(path, typed);

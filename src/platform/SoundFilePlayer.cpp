@@ -15,11 +15,7 @@ constexpr int bufferMilliseconds = 250;
 } // namespace
 
 SoundFilePlayer::SoundFilePlayer() = default;
-
-SoundFilePlayer::~SoundFilePlayer()
-{
-    StopSound();
-}
+SoundFilePlayer::~SoundFilePlayer() = default;
 
 void SoundFilePlayer::PlayMusic(const std::string& path)
 {
@@ -33,10 +29,6 @@ void SoundFilePlayer::PlayEffect(const std::string& path)
 
 void SoundFilePlayer::StopSound()
 {
-    // Stopped before it goes: Qt 6.4's PulseAudio sink, destroyed while it plays,
-    // can still feed its closed stream, and libpulse aborts the program.
-    if (mSink)
-        mSink->stop();
     mSink.reset();
     mSource.reset();
 }
@@ -50,9 +42,15 @@ void SoundFilePlayer::Play(const std::string& path, bool loop)
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return;
-    auto sink = std::make_unique<QAudioSink>(device, source->format());
+    std::unique_ptr<QAudioSink, StopThenDelete> sink(new QAudioSink(device, source->format()));
     sink->setBufferSize(source->format().bytesForDuration(bufferMilliseconds * 1000));
     sink->start(source.get());
     mSource = std::move(source);
     mSink = std::move(sink);
+}
+
+void SoundFilePlayer::StopThenDelete::operator()(QAudioSink* sink) const
+{
+    sink->stop();
+    delete sink;
 }

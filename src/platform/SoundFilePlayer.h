@@ -23,6 +23,13 @@ public:
 private:
     void Play(const std::string& path, bool loop);
 
+    // Stops a sink before it goes: Qt 6.4's PulseAudio sink, destroyed while it
+    // plays, can still feed its closed stream, and libpulse aborts the program.
+    struct StopThenDelete
+    {
+        void operator()(QAudioSink* sink) const;
+    };
+
     std::unique_ptr<SoundFileSource> mSource;
-    std::unique_ptr<QAudioSink> mSink; // declared last: it reads from mSource
+    std::unique_ptr<QAudioSink, StopThenDelete> mSink; // declared last: it reads from mSource
 };
