@@ -133,8 +133,7 @@ for _ in 1 2; do
     keys_to 'Sound Options' Escape
 done
 [ "${places[0]}" = "${places[1]}" ] || fail "the sound dialog moved: ${places[0]}/ ${places[1]}"
-kill "$pid" "$wm"
-wait "$pid" "$wm" || true
+kill "$pid" "$wm"; wait "$pid" "$wm" || true
 
 step "Wayland: a native client of the headless compositor"
 printf '[Initial]\nSound=2\nSpeed=100\nTime=30\n' >"$conf"

@@ -249,14 +249,14 @@ private slots:
         const int bonusTop = g.game.BonusCar()->GetTop();
         g.log.clear();
         g.answers = {Answer::Ok, Answer::No};
-        g.draws = {0.7f}; // after a take the next bonus is 9 x 0.7 + 1, rounded: 7
+        g.draws = {0.9f}; // after a take the next bonus is 9 x 0.9 + 1, rounded: 9
         g.game.CheckCrash();
         QCOMPARE(g.log, FETCH(QStringList, log));
         const bool taken = bonusTop != g.game.BonusCar()->GetTop();
         QCOMPARE(taken, road.startsWith(".B.|.P."));
         QCOMPARE(g.game.TimeLeft(), taken ? 33.0 : 30.0);
         if (taken) {
-            QCOMPARE(S(g.controls.lblBonus->Caption), "7");
+            QCOMPARE(S(g.controls.lblBonus->Caption), "9");
             QCOMPARE(g.game.BonusCar()->GetTop(), 5895);
         }
     }

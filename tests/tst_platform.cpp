@@ -137,9 +137,8 @@ private slots:
         player.PlayMusic("/nonexistent.wav"); // one warning only: no second attempt
         const QStringList types = player.FileTypes();
         QCOMPARE(types.contains("flac") && types.contains("mp3") && types.contains("ogg")
-                     && types.contains("opus") && types.contains("wav"),
+                     && types.contains("opus") && types.contains("wav") && !types.contains("raw"),
                  loads);
-        QVERIFY(!types.contains("raw"));
     }
 
 private:

@@ -180,8 +180,7 @@ private slots:
             if (FETCH(bool, designed))
                 QCOMPARE(label->geometry().topLeft(), designed[i].topLeft());
             // Readable: the whole text, or its start with an ellipsis.
-            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
-            QVERIFY(label->text().size() >= 4);
+            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width() && label->text().size() >= 4);
         }
         QCOMPARE(w.form->size(), w.form->minimumSize()); // the window keeps its fixed size
         // Where the texts are too long even to share the row, only the widest gives way.
