@@ -51,6 +51,13 @@ struct PaintCounter : QObject
 };
 
 
+// Whether an RGB32 picture holds a pixel of each of these colours.
+bool Holds(const QImage& image, std::initializer_list<QRgb> colours)
+{
+    const auto *first = reinterpret_cast<const QRgb*>(image.constBits()), *last = first + image.sizeInBytes() / 4;
+    return std::all_of(colours.begin(), colours.end(), [&](QRgb c) { return std::find(first, last, c) != last; });
+}
+
 // Wraps every text that goes through a translation, the game's and Qt's: "[Crashed!!]".
 struct PseudoTranslator : QTranslator
 {
@@ -141,7 +148,7 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
     const QImage version = splash->grab(QRect(0, 112, 407, 30)).toImage().convertToFormat(QImage::Format_RGB32);
     if (splash->pixmap().devicePixelRatio() != splash->devicePixelRatio() || splash->pixmap().deviceIndependentSize() != QSize(407, 310)
         || frmSplash::Picture(3.0).deviceIndependentSize() != QSize(407, 310)
-        || !std::count(reinterpret_cast<const QRgb*>(version.constBits()), reinterpret_cast<const QRgb*>(version.constBits()) + version.sizeInBytes() / 4, 0xffffffff))
+        || !Holds(version, {0xffffffff}))
         faults << "the splash's picture does not fit the screen, or its version line is not white";
     texts << splash->message() << splash->accessibleName();
     splash->close();
@@ -426,10 +433,6 @@ private slots:
             const QRect area = Twips::ToPixels(control).translated(2, 2); // inside the 2-pixel frame
             return image.copy(QRect(area.topLeft() * s, area.size() * s));
         };
-        const auto has = [&](const QImage& pixels, QRgb one, QRgb other) { // among the pixels
-            const auto *first = reinterpret_cast<const QRgb*>(pixels.constBits()), *last = first + pixels.sizeInBytes() / 4;
-            return std::find(first, last, one) != last && std::find(first, last, other) != last;
-        };
         QString frame; // the outer ring's edges, then the inner ring's: top, left, bottom, right
         for (const int ring : {0, 1})
             frame += at(w / 2, ring) + at(ring, h / 2) + at(w / 2, h - 1 - ring) + at(w - 1 - ring, h / 2) + " ";
@@ -442,11 +445,11 @@ private slots:
             QVERIFY2(part(i < 0 ? *c.imgCar : *c.imgRacers[i]) == expected, qPrintable(QString::number(i)));
         }
         const QImage paused = part(*c.lblPaused);
-        QVERIFY(has(part(*c.shpDiv1[0]), 0xffffffff, 0xffffffff) && has(part(*c.lblBonus), 0xff000000, 0xffffff00)
-                && has(paused, 0xff404040, 0xffff0000));
+        QVERIFY(Holds(part(*c.shpDiv1[0]), {0xffffffff}) && Holds(part(*c.lblBonus), {0xff000000, 0xffffff00})
+                && Holds(paused, {0xff404040, 0xffff0000}));
         int redRows = 0; // PAUSED in 29-pixel type: its capitals solid red over 18 rows
         for (int y = 0; y < paused.height(); ++y)
-            redRows += has(paused.copy(0, y, paused.width(), 1), 0xffff0000, 0xffff0000);
+            redRows += Holds(paused.copy(0, y, paused.width(), 1), {0xffff0000});
         QVERIFY2(redRows >= 18 * s, qPrintable(QString::number(redRows)));
     }
 };
