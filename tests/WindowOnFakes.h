@@ -4,6 +4,7 @@
 
 #include "Fakes.h"
 #include "game/RandomGenerator.h"
+#include "ui/QtDialogs.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -14,12 +15,14 @@
 struct WindowOnFakes : Fakes
 {
     // Scripted draws (dry: every racer and the bonus in track 0), or the
-    // program's own generator.
-    explicit WindowOnFakes(Stored stored, bool generated = false)
+    // program's own generator; boxes answered from the script, or Qt's real ones.
+    explicit WindowOnFakes(Stored stored, bool generated = false, bool realBoxes = false)
     {
         settings = stored;
-        form = std::make_unique<frmMain>(Services(generated ? static_cast<RandomSource&>(generator) : *this),
+        form = std::make_unique<frmMain>(Outside{*this, *this, generated ? static_cast<RandomSource&>(generator) : *this,
+                                                 *this, realBoxes ? static_cast<Dialogs&>(boxes) : *this, *this},
                                          "/opt/vandrel", [] { return QStringList{"flac", "wav"}; });
+        boxes.SetOwner(form.get());
         form->show();
     }
 
@@ -40,5 +43,6 @@ struct WindowOnFakes : Fakes
     }
 
     RandomGenerator generator;
+    QtDialogs boxes;
     std::unique_ptr<frmMain> form;
 };

@@ -133,6 +133,20 @@ for _ in 1 2; do
     keys_to 'Sound Options' Escape
 done
 [ "${places[0]}" = "${places[1]}" ] || fail "the sound dialog moved: ${places[0]}/ ${places[1]}"
+
+step "under a window manager, the road has the keys after a menu closed by Escape and a box"
+car_x() {  # the middle of the black of the player's car, in the rows where it drives
+    import -window "$main" "$work/car.png"
+    local h; h=$(identify -format %h "$work/car.png")
+    convert "$work/car.png" -crop "200x32+18+$((h - 83))" +repage txt:- |
+        awk -F'[,:]' '/#000000/ { s += $1; n++ } END { print n ? int(s / n) : -1 }'; }
+main=$(wait_window 'Vandrel!') || fail "no main window"
+before=$(car_x)
+xdotool windowfocus --sync "$main"; xdotool key --delay 150 alt+g Escape alt+h a
+keys_to About Return
+sleep 0.5; xdotool key --delay 150 Right Right; sleep 0.3
+after=$(car_x)
+[ "$before" -ge 0 ] && [ "$after" -gt $((before + 30)) ] || fail "the car did not move right: $before, then $after"
 kill "$pid" "$wm"; wait "$pid" "$wm" || true
 
 step "Wayland: a native client of the headless compositor"

@@ -384,6 +384,8 @@ private slots:
             << QStringList{speedBox, speedBox};
         QTest::newRow("time accepted") << "time" << QStringList{"0.1"}
             << QStringList{"Set Time|Enter the time:|30", restart, "Time=0.1"};
+        QTest::newRow("time with the player's decimal comma, or a point") << "time," << QStringList{"0,5"}
+            << QStringList{"Set Time|Enter the time:|2,5", restart, "Time=0.5"};
         QTest::newRow("time 0 and infinity refused") << "time" << QStringList{"0", "1e999", ""}
             << QStringList{"Set Time|Enter the time:|30", "Set Time|Enter the time:|30",
                            "Set Time|Enter the time:|30"};
@@ -396,8 +398,8 @@ private slots:
     void setSpeedAndTime()
     {
         QFETCH(QString, command);
-        GameOnFakes g({{"Sound", "2"}, {"Speed", "100"}, {"Time", "30"}});
-        MenuCommands menus(g.game, g, g, g);
+        GameOnFakes g({{"Sound", "2"}, {"Speed", "100"}, {"Time", command == "time," ? "2.5" : "30"}});
+        MenuCommands menus(g.game, g, g, g, command.endsWith(",") ? "," : ".");
         g.game.GameStart();
         menus.mnuMenu_Click();
         QVERIFY(!g.controls.Timer1.Enabled);
@@ -406,7 +408,7 @@ private slots:
         g.log.clear();
         if (command == "speed")
             menus.mnuSetSpeed_Click();
-        else if (command == "time")
+        else if (command.startsWith("time"))
             menus.mnuSetTime_Click();
         else
             menus.mnuAbout_Click();

@@ -155,6 +155,55 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
 }
 } // namespace
 
+// Presses keys as a player would, each where the keyboard is: an open menu, a box,
+// or else the active window. Each key is sent from a timer of its own, so keys go on
+// while a box runs its own event loop. "Click" clicks beside an open menu, "Close"
+// closes the window in front as its title bar's button does. Like a window manager,
+// it activates the game's window when no window is active.
+void Walk(QWidget& game, const QString& keys)
+{
+    auto left = std::make_shared<QStringList>(keys.split(", "));
+    std::function<void()> next = [&game, left, &next] {
+        if (left->isEmpty())
+            return;
+        QWidget* front = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                       : QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                           : QApplication::activeWindow();
+        if (!front && game.isVisible())
+            game.activateWindow();
+        if (front) {
+            const QString key = left->takeFirst();
+            QTimer::singleShot(40, next); // before the key, which may open a box
+            if (key == "Click")
+                QTest::mouseClick(front->windowHandle(), Qt::LeftButton, {}, QPoint(-5, -5));
+            else if (key == "Close")
+                front->close();
+            else
+                QTest::keyClick(front->windowHandle(), QKeySequence(key)[0].key(), QKeySequence(key)[0].keyboardModifiers());
+        } else {
+            QTimer::singleShot(40, next);
+        }
+    };
+    QTimer::singleShot(40, next);
+    QTRY_VERIFY_WITH_TIMEOUT(left->isEmpty(), 10000);
+    QTest::qWait(100);
+}
+
+// The player's track, from the road's pixels: the black of the player's car, in
+// the rows where it drives.
+int TrackOfCar(QWidget& road, const MainControls& designed)
+{
+    const QRect band = Twips::ToPixels(*designed.imgCar).translated(RoadView::border, RoadView::border);
+    const QImage image = road.grab(QRect(RoadView::border, band.top(), road.width() - 2 * RoadView::border, band.height()))
+                             .toImage().convertToFormat(QImage::Format_RGB32);
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == 0xff000000)
+                first = std::min(first, x), last = std::max(last, x);
+    return last < 0 ? -1 : (first + last) / 2 * 3 / image.width();
+}
+
 class TestWindows : public QObject
 {
     Q_OBJECT
@@ -233,6 +282,41 @@ private slots:
         QCOMPARE(w.log.filter("Game Over|").first(), "Game Over|" + FETCH(QString, box));
         QCOMPARE(paintedForTheBox, 1);
         QCOMPARE(timeShown, time == "0.05" ? "0 sec" : "27.8 sec");
+    }
+
+    void keysComeBackToTheRoad_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("track"); // of the player's car at the end; it starts in 1
+        QTest::newRow("menu closed by Escape, About") << "Alt+G, Esc, Alt+H, A, Return, Right, Right" << 2;
+        QTest::newRow("menu closed by Escape, Set Time") << "Alt+G, Esc, Alt+G, T, Return, Return, Left" << 0;
+        QTest::newRow("menu closed by Escape, Space") << "Alt+G, Esc, Space, Right" << 2;
+        QTest::newRow("from menu to menu by Right") << "Alt+G, Right, A, Return, Left, Left" << 0;
+        QTest::newRow("menu closed by Escape twice") << "Alt+G, Esc, Esc, Left, Left" << 0;
+        QTest::newRow("menu closed by a click") << "Alt+H, Click, Left, Left" << 0;
+        QTest::newRow("menu item, box by its close button") << "Alt+H, A, Close, Right, Right" << 2;
+        QTest::newRow("input box cancelled") << "Alt+G, S, Return, Esc, Left, Left" << 0;
+        QTest::newRow("new game") << "Alt+G, Esc, Alt+G, N, Right" << 2;
+        QTest::newRow("sound dialog, Cancel") << "Alt+G, S, S, Return, Esc, Right, Right" << 2;
+        QTest::newRow("sound dialog, OK") << "Alt+G, S, S, Return, Return, Left, Left" << 0;
+        QTest::newRow("sound dialog, close button") << "Alt+G, S, S, Return, Close, Left, Left" << 0;
+        QTest::newRow("help by F1, Escape") << "F1, Esc, Right, Right" << 2;
+        QTest::newRow("help from its menu, closed") << "Alt+H, H, Close, Left, Left" << 0;
+    }
+
+    void keysComeBackToTheRoad()
+    {
+        // At speed 0 the traffic drifts up and away: nothing meets the player.
+        WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}}, false, true);
+        w.form->activateWindow();
+        QTRY_VERIFY(w.form->isActiveWindow());
+        auto* road = w.Find("picRoad");
+        QCOMPARE(TrackOfCar(*road, MainControls(w)), 1);
+        Walk(*w.form, FETCH(QString, keys));
+        QVERIFY(!QApplication::activeModalWidget() && !QApplication::activePopupWidget());
+        QCOMPARE(TrackOfCar(*road, MainControls(w)), FETCH(int, track));
+        if (auto* help = WindowOnFakes::TopLevel<HelpWindow>())
+            help->close();
     }
 
     void virtualKeys_data()

@@ -78,7 +78,7 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     </message>
     <message>
         <source>Enter the time:</source>
-        <translation>Geben Sie die Zeit in Sekunden ein (mit Punkt, etwa 45.5):</translation>
+        <translation>Geben Sie die Zeit in Sekunden ein (mit Komma oder Punkt, z.&#xa0;B. 45,5):</translation>
     </message>
     <message>
         <source>Set Time</source>

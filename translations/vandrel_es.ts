@@ -78,7 +78,7 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     </message>
     <message>
         <source>Enter the time:</source>
-        <translation>Introduce el tiempo en segundos (con punto, p. ej. 45.5):</translation>
+        <translation>Introduce el tiempo en segundos (con coma o punto, p. ej. 45,5):</translation>
     </message>
     <message>
         <source>Set Time</source>

@@ -78,7 +78,7 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     </message>
     <message>
         <source>Enter the time:</source>
-        <translation>Saisissez la durée en secondes (avec un point, ex. 45.5)&#xa0;:</translation>
+        <translation>Saisissez la durée en secondes (avec une virgule ou un point, par ex. 45,5)&#xa0;:</translation>
     </message>
     <message>
         <source>Set Time</source>

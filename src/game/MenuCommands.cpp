@@ -16,8 +16,10 @@ constexpr int highestSpeed = 300;
 constexpr std::string_view aboutContact = VANDREL_CONTACT;
 } // namespace
 
-MenuCommands::MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs, const Translator& texts)
-    : mGame(game), mSettings(store), mDialogs(dialogs), mTexts(texts)
+MenuCommands::MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs, const Translator& texts,
+                           std::string decimalSeparator)
+    : mGame(game), mSettings(store), mDialogs(dialogs), mTexts(texts),
+      mDecimalSeparator(std::move(decimalSeparator))
 {
 }
 
@@ -43,7 +45,7 @@ void MenuCommands::mnuSetSpeed_Click()
         if (answer.empty())
             return; // the game stays paused
         // A number that does not fit 16 bits is out of range like any other.
-        const auto speed = Numbers::ToInt16(Numbers::NumberFromText(answer));
+        const auto speed = Numbers::ToInt16(Typed(answer));
         if (speed && *speed >= lowestSpeed && *speed <= highestSpeed) {
             Restart(InitialSettings::speed, Numbers::TextOfInteger(*speed));
             return;
@@ -57,10 +59,11 @@ void MenuCommands::mnuSetTime_Click()
         const double stored = Numbers::NumberFromText(mSettings.Get(InitialSettings::time));
         const std::string answer =
             mDialogs.InputBox(mTexts.Translate("MenuCommands", "Enter the time:"),
-                              mTexts.Translate("MenuCommands", "Set Time"), Numbers::TextOfNumber(stored));
+                              mTexts.Translate("MenuCommands", "Set Time"),
+                              Numbers::TextOfNumber(stored, mDecimalSeparator));
         if (answer.empty())
             return;
-        const double time = Numbers::NumberFromText(answer);
+        const double time = Typed(answer);
         if (time > 0 && std::isfinite(time)) {
             Restart(InitialSettings::time, Numbers::TextOfNumber(time));
             return;
@@ -75,6 +78,20 @@ void MenuCommands::Restart(std::string_view key, const std::string& value)
     Resume();
     mSettings.Save(key, value);
     mGame.GameStart();
+}
+
+double MenuCommands::Typed(const std::string& answer) const
+{
+    std::string read;
+    for (std::size_t at = 0; at < answer.size();) {
+        if (!mDecimalSeparator.empty() && answer.compare(at, mDecimalSeparator.size(), mDecimalSeparator) == 0) {
+            read += '.';
+            at += mDecimalSeparator.size();
+        } else {
+            read += answer[at++];
+        }
+    }
+    return Numbers::NumberFromText(read);
 }
 
 void MenuCommands::mnuAbout_Click()

@@ -17,10 +17,16 @@ class Translator;
 // Set Time boxes, even when the stored value is out of range, so the player can
 // never be held in a loop of boxes; and a time that is not finite is refused like
 // any other out-of-range answer, since its text would read back as 0.
+//
+// The boxes show a number with the player's decimal mark, the one the row under
+// the road shows, and take it as well as a full stop: a player whose game shows
+// "45,2 sec" would type "45,5", and a full stop alone would read that as 45. The
+// settings keep the full stop, so the file reads the same in every language.
 class MenuCommands
 {
 public:
-    MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs, const Translator& texts);
+    MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs, const Translator& texts,
+                 std::string decimalSeparator);
 
     void mnuMenu_Click();       // either top-level menu opened
     void mnuNewGame_Click();
@@ -31,9 +37,11 @@ public:
 private:
     void Resume();
     void Restart(std::string_view key, const std::string& value);
+    double Typed(const std::string& answer) const;
 
     Game& mGame;
     InitialSettings mSettings;
     Dialogs& mDialogs;
     const Translator& mTexts;
+    std::string mDecimalSeparator;
 };

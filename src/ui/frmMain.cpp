@@ -2,6 +2,7 @@
 
 #include "game/SoundPlayer.h"
 #include "ui/HelpWindow.h"
+#include "ui/MenuBarStyle.h"
 #include "ui/RoadView.h"
 #include "ui/StatusRow.h"
 #include "ui/Twips.h"
@@ -33,7 +34,7 @@ frmMain::frmMain(Outside outside, std::string programFolder,
       mGame(mControls, mSoundChoice,
             Outside{outside.store, outside.sound, outside.random, outside.clock, *this, outside.texts}, *this,
             QLocale().decimalPoint().toStdString(), std::move(programFolder)),
-      mMenus(mGame, outside.store, *this, outside.texts)
+      mMenus(mGame, outside.store, *this, outside.texts, QLocale().decimalPoint().toStdString())
 {
     setWindowTitle(tr("Vandrel!"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
@@ -69,6 +70,10 @@ frmMain::~frmMain() = default;
 
 void frmMain::BuildMenus()
 {
+    // The road keeps the keys whatever way a menu is closed.
+    auto* style = new MenuBarStyle();
+    style->setParent(menuBar());
+    menuBar()->setStyle(style);
     QMenu* game = menuBar()->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("mnuGame"));
     QMenu* help = menuBar()->addMenu(tr("&Help"));
