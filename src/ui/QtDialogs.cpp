@@ -1,5 +1,6 @@
 #include "ui/QtDialogs.h"
 
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -8,6 +9,24 @@ namespace {
 QString Text(const std::string& text)
 {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// Qt sizes a box by its contents and allows 50 pixels beside the title, but a
+// window manager writes the title in bold beside an icon and three buttons: a long
+// title over a short prompt gets cut ("Partie ...minée" under openbox). The room
+// the title bar needs goes into the box's layout, which is what the box sizes
+// itself by.
+void MakeRoomForTheTitle(QDialog& box)
+{
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    auto* room = new QSpacerItem(metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height(), 0);
+    box.minimumSizeHint(); // an input dialog makes its layout only then
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(room, grid->rowCount(), 0, 1, grid->columnCount());
+    else
+        box.layout()->addItem(room);
 }
 
 } // namespace
@@ -26,6 +45,7 @@ Dialogs::Answer QtDialogs::MsgBox(const std::string& prompt, Style style, const 
         break;
     }
     QMessageBox box(icon, Text(title), Text(prompt), buttons, mOwner);
+    MakeRoomForTheTitle(box);
     const int pressed = box.exec();
     if (pressed == QMessageBox::Yes)
         return Answer::Yes;
@@ -41,6 +61,7 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
     dialog.setWindowTitle(Text(title));
     dialog.setLabelText(Text(prompt));
     dialog.setTextValue(QString::fromStdString(preset));
+    MakeRoomForTheTitle(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue().toStdString();

@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -87,10 +88,14 @@ void frmSound::ShowChoice()
 
 void frmSound::ChooseMusic()
 {
+    // The typed file's folder, else the music folder, else home: a folder that does
+    // not exist would leave its name in the chooser's file name box.
     const QFileInfo current(mMusic->text());
-    const QString folder = !mMusic->text().isEmpty() && current.dir().exists()
-                               ? current.absolutePath()
-                               : QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    if (!mMusic->text().isEmpty() && current.dir().exists())
+        folder = current.absolutePath();
+    else if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
     QStringList patterns;
     for (const QString& type : mFileTypes())
         patterns << QStringLiteral("*.") + type;
