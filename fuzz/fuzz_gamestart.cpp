@@ -30,9 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Play a little: each byte is a key or a run of ticks.
     for (unsigned char c : parts[4]) {
         if (c < 8)
-            h.game.KeyDown(Game::vkLeft + (c % 4), 0);
+            h.game.KeyDown(Game::vkLeft + (c % 4));
         else if (c < 12)
-            h.game.KeyDown(c == 8 ? Game::vkPause : Game::vkF1, 0);
+            h.game.KeyDown(c == 8 ? Game::vkPause : Game::vkF1);
         else
             for (int t = 0; t < c % 32; ++t)
                 h.game.Tick();

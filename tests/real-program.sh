@@ -62,6 +62,7 @@ refused "unexpected argument 'stray'" -style fusion stray
 (unset LC_ALL LC_MESSAGES; LANG=de_DE.UTF-8 refused "unerwartetes Argument" stray)
 [[ $(LANGUAGE=en_GB:de briefly --help) == *"A car game"* ]] || fail "--help is not in English for en_GB:de"
 [[ $(LANGUAGE=fr briefly --help) == *"Utilisation"*"jeu de voiture"* ]] || fail "--help is not in French"
+for language in de fr es; do [[ $(LANGUAGE=$language briefly --help) != *Displays* ]] || fail "--help is partly English in $language"; done
 
 export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb
 conf="$XDG_CONFIG_HOME/Vandrel/Vandrel.conf"
@@ -83,7 +84,10 @@ step "splash, then the main window and the first-run settings"
 "$program" >"$work/run1.log" 2>&1 &
 pid=$!; pids+=($pid)
 within 100 splash_up || fail "no splash"
+up=$(date +%s%N)
 main=$(wait_window 'Vandrel!') || fail "no main window"
+handed=$((($(date +%s%N) - up) / 1000000))
+[ "$handed" -ge 1500 ] && [ "$handed" -le 6000 ] || fail "the splash handed over after $handed ms, not about 2 s"
 within 50 "! splash_up" || fail "the splash stayed"
 [ "$(grep -c -x -e 'Sound=1' -e 'Speed=100' -e 'Time=30' "$conf")" = 3 ] || fail "settings: $(cat "$conf")"
 no_gl_driver "$pid" X11
@@ -112,17 +116,18 @@ wait_window 'Vandrel!' >/dev/null || fail "no main window"
 parec --latency-msec=20 -d testsink.monitor --raw --format=s16le --rate=44100 --channels=2 >"$work/capture.raw" &
 recorder=$!; pids+=($recorder)
 sleep 2; kill "$recorder"
+pactl list sink-inputs | grep -q 'application.name = "Vandrel"' || fail "the sound server does not know the game by its name"
 wait_window 'Game Over' >/dev/null || fail "no Game Over box"
 kill "$pid"
 ends "$pid" "on TERM with the Game Over box open"
 rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/capture.raw" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
 awk -v rms="$rms" 'BEGIN { exit !(rms > 0.05) }' || fail "no music heard (RMS $rms)"
 
-step "under a window manager, the sound dialog opens where it opened first"
+step "under a window manager, in English first, the sound dialog opens where it opened first"
 printf '[Initial]\nSound=2\nSpeed=0\nTime=1e9\n' >"$conf"
 openbox >"$work/openbox.log" 2>&1 &
 wm=$!; pids+=($wm)
-"$program" >"$work/run3.log" 2>&1 &
+LANGUAGE=en_GB:de "$program" >"$work/run3.log" 2>&1 &
 pid=$!; pids+=($pid)
 places=()
 for _ in 1 2; do
@@ -147,6 +152,8 @@ keys_to About Return
 sleep 0.5; xdotool key --delay 150 Right Right; sleep 0.3
 after=$(car_x)
 [ "$before" -ge 0 ] && [ "$after" -gt $((before + 30)) ] || fail "the car did not move right: $before, then $after"
+xdotool key F1
+wait_window 'Vandrel Help' >/dev/null || fail "no help in English for an English-first player"
 kill "$pid" "$wm"; wait "$pid" "$wm" || true
 
 step "Wayland: a native client of the headless compositor"
@@ -166,6 +173,8 @@ before=$(frames)
 within 100 '[ "$(frames)" -gt "$before" ]' || fail "the game does not run on Wayland"
 kill -TERM "$pid"  # as a session ending: the program closes in good order
 ends "$pid" "on Wayland"
+
+for run in run1 run2 run3; do [ ! -s "$work/$run.log" ] || { cat "$work/$run.log"; fail "the program printed the lines above on X11 ($run)"; }; done
 
 step "a missing bonus sound is reported"
 rm "$usr/share/vandrel/TimeBonus.wav"

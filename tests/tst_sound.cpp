@@ -177,7 +177,7 @@ private slots:
                                    [](int i) { return i % 3 == 0 ? NAN : i % 3 == 1 ? 10.0f : -10.0f; });
         SoundFileSource source(path, true);
         QVERIFY(source.isOpen());
-        QCOMPARE(source.format().sampleFormat(), QAudioFormat::Float);
+        QCOMPARE(source.bytesPerFrame(), 8); // stereo floats
         std::vector<float> samples(4 * 441 * 2); // 4 times the file: it starts again each time
         QCOMPARE(source.read(reinterpret_cast<char*>(samples.data()), qint64(samples.size() * 4)),
                  qint64(samples.size() * 4));

@@ -118,6 +118,17 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt die Hilfe einschließlich der Qt-eigenen Optionen an.</translation>
+    </message>
+</context>
+<context>
     <name>SoundChoice</name>
     <message>
         <source>Background Music</source>

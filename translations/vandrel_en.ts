@@ -117,6 +117,17 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SoundChoice</name>
     <message>
         <source>Background Music</source>

@@ -118,6 +118,17 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l'aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l'aide, options propres à Qt comprises.</translation>
+    </message>
+</context>
+<context>
     <name>SoundChoice</name>
     <message>
         <source>Background Music</source>

@@ -273,7 +273,7 @@ void Game::CheckCrash()
     }
 }
 
-void Game::KeyDown(int KeyCode, int /*Shift: never looked at*/)
+void Game::KeyDown(int KeyCode)
 {
     if (IsBusy() || !mPlayerCar)
         return;

@@ -61,7 +61,7 @@ public:
     bool CheckPos(std::int16_t StartPos, std::int16_t ThePos, float CarLength) const;
     void Tick();
     void CheckCrash();
-    void KeyDown(int KeyCode, int Shift);
+    void KeyDown(int KeyCode);
     void PauseIt();
 
     std::int16_t Step() const { return mStep; }

@@ -112,5 +112,5 @@ void MenuCommands::mnuAbout_Click()
 void MenuCommands::Resume()
 {
     // As if Pause were pressed: the menu that led here has paused the game.
-    mGame.KeyDown(Game::vkPause, 0);
+    mGame.KeyDown(Game::vkPause);
 }

@@ -9,7 +9,7 @@
 class SoundPlayerFactory;
 
 // Sound playback from the sound module, loaded at the first request to play. A game
-// that stays silent never loads Qt Multimedia and the audio libraries behind it,
+// that stays silent never loads libpulse, libsndfile and the codecs behind them,
 // which are more than a tenth of the program's memory. Without a usable module the
 // game goes on silently, and says why once on the standard error.
 class LazySoundPlayer final : public SoundPlayer

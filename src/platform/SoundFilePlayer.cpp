@@ -2,20 +2,52 @@
 
 #include "platform/SoundFileSource.h"
 
-#include <QAudioSink>
-#include <QMediaDevices>
+#include <pulse/pulseaudio.h>
 
 namespace {
 
 // Long enough that the music never breaks while the machine is busy (with 100 ms
 // it did, with both cores building); a stop is heard at once all the same, since
 // stopping drops what is buffered.
-constexpr int bufferMilliseconds = 250;
+constexpr pa_usec_t bufferMicroseconds = 250'000;
+
+void Signal(pa_context*, void* loop)
+{
+    pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
+}
+
+// Holds the main loop's lock for a scope.
+struct Locked
+{
+    explicit Locked(pa_threaded_mainloop* loop) : mLoop(loop) { pa_threaded_mainloop_lock(mLoop); }
+    ~Locked() { pa_threaded_mainloop_unlock(mLoop); }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+    pa_threaded_mainloop* mLoop;
+};
 
 } // namespace
 
-SoundFilePlayer::SoundFilePlayer() = default;
-SoundFilePlayer::~SoundFilePlayer() = default;
+SoundFilePlayer::SoundFilePlayer() : mLoop(pa_threaded_mainloop_new())
+{
+    if (mLoop && pa_threaded_mainloop_start(mLoop) < 0) {
+        pa_threaded_mainloop_free(mLoop);
+        mLoop = nullptr;
+    }
+}
+
+SoundFilePlayer::~SoundFilePlayer()
+{
+    if (!mLoop)
+        return;
+    StopSound();
+    {
+        const Locked locked(mLoop);
+        Disconnect();
+    }
+    pa_threaded_mainloop_stop(mLoop);
+    pa_threaded_mainloop_free(mLoop);
+}
 
 void SoundFilePlayer::PlayMusic(const std::string& path)
 {
@@ -29,7 +61,16 @@ void SoundFilePlayer::PlayEffect(const std::string& path)
 
 void SoundFilePlayer::StopSound()
 {
-    mSink.reset();
+    if (mStream) {
+        const Locked locked(mLoop);
+        pa_stream_set_write_callback(mStream, nullptr, nullptr);
+        // Flushed, what the server holds is never heard: a stop is at once.
+        if (pa_operation* flushed = pa_stream_flush(mStream, nullptr, nullptr))
+            pa_operation_unref(flushed);
+        pa_stream_disconnect(mStream);
+        pa_stream_unref(mStream);
+        mStream = nullptr;
+    }
     mSource.reset();
 }
 
@@ -37,20 +78,82 @@ void SoundFilePlayer::Play(const std::string& path, bool loop)
 {
     StopSound();
     auto source = std::make_unique<SoundFileSource>(QString::fromStdString(path), loop);
-    if (!source->isOpen())
+    if (!source->isOpen() || !mLoop)
         return;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull())
+    const Locked locked(mLoop);
+    if (!Connect())
         return;
-    std::unique_ptr<QAudioSink, StopThenDelete> sink(new QAudioSink(device, source->format()));
-    sink->setBufferSize(source->format().bytesForDuration(bufferMilliseconds * 1000));
-    sink->start(source.get());
+    pa_sample_spec samples{PA_SAMPLE_FLOAT32NE, std::uint32_t(source->sampleRate()), std::uint8_t(source->channelCount())};
+    pa_channel_map channels;
+    pa_channel_map_init_extend(&channels, samples.channels, PA_CHANNEL_MAP_DEFAULT);
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+    pa_stream* stream = pa_stream_new_with_proplist(mContext, loop ? "Music" : "Sound effect", &samples,
+                                                    &channels, properties);
+    pa_proplist_free(properties);
+    if (!stream)
+        return;
     mSource = std::move(source);
-    mSink = std::move(sink);
+    pa_stream_set_write_callback(stream, &SoundFilePlayer::Feed, this);
+    // Played from the first sample written: an effect shorter than the buffer is
+    // heard too, and a late sample is a moment of silence, never a pause.
+    const auto length = std::uint32_t(pa_usec_to_bytes(bufferMicroseconds, &samples));
+    const pa_buffer_attr buffer{std::uint32_t(-1), length, 0, std::uint32_t(-1), std::uint32_t(-1)};
+    if (pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
+        pa_stream_unref(stream);
+        mSource.reset();
+        return;
+    }
+    mStream = stream;
 }
 
-void SoundFilePlayer::StopThenDelete::operator()(QAudioSink* sink) const
+bool SoundFilePlayer::Connect()
 {
-    sink->stop();
-    delete sink;
+    if (mContext && pa_context_get_state(mContext) == PA_CONTEXT_READY)
+        return true;
+    Disconnect(); // a server that went away may be back: a new connection
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Vandrel");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, "org.vandrel.Vandrel");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "org.vandrel.Vandrel");
+    mContext = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(mLoop), nullptr, properties);
+    pa_proplist_free(properties);
+    if (!mContext)
+        return false;
+    pa_context_set_state_callback(mContext, &Signal, mLoop);
+    if (pa_context_connect(mContext, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+        return false;
+    for (;;) {
+        const pa_context_state_t state = pa_context_get_state(mContext);
+        if (state == PA_CONTEXT_READY)
+            return true;
+        if (!PA_CONTEXT_IS_GOOD(state))
+            return false;
+        pa_threaded_mainloop_wait(mLoop);
+    }
+}
+
+void SoundFilePlayer::Disconnect()
+{
+    if (!mContext)
+        return;
+    pa_context_set_state_callback(mContext, nullptr, nullptr);
+    pa_context_disconnect(mContext);
+    pa_context_unref(mContext);
+    mContext = nullptr;
+}
+
+void SoundFilePlayer::Feed(pa_stream* stream, std::size_t bytes, void* player)
+{
+    // On the main loop's thread: the source is decoded as the server asks for more.
+    SoundFileSource& source = *static_cast<SoundFilePlayer*>(player)->mSource;
+    void* data = nullptr;
+    if (pa_stream_begin_write(stream, &data, &bytes) < 0 || !data)
+        return;
+    const qint64 frame = source.bytesPerFrame();
+    const qint64 read = source.read(static_cast<char*>(data), qint64(bytes) / frame * frame);
+    if (read > 0)
+        pa_stream_write(stream, data, std::size_t(read), nullptr, 0, PA_SEEK_RELATIVE);
+    else
+        pa_stream_cancel_write(stream);
 }

@@ -35,9 +35,8 @@ SoundFileSource::SoundFileSource(const QString& path, bool loop)
         return;
     }
     mFrames = info.frames;
-    mFormat.setSampleRate(info.samplerate);
-    mFormat.setChannelCount(info.channels);
-    mFormat.setSampleFormat(QAudioFormat::Float);
+    mRate = info.samplerate;
+    mChannels = info.channels;
     open(QIODevice::ReadOnly);
 }
 
@@ -70,13 +69,13 @@ qint64 SoundFileSource::bytesAvailable() const
     if (!isOpen())
         return 0;
     const qint64 frames = mLoop ? mFrames : std::max<qint64>(mFrames - mPosition, 0);
-    return frames * mFormat.bytesPerFrame() + QIODevice::bytesAvailable();
+    return frames * bytesPerFrame() + QIODevice::bytesAvailable();
 }
 
 qint64 SoundFileSource::readData(char* data, qint64 maxSize)
 {
-    const int channels = mFormat.channelCount();
-    const qint64 frames = maxSize / mFormat.bytesPerFrame();
+    const int channels = mChannels;
+    const qint64 frames = maxSize / bytesPerFrame();
     mBuffer.resize(std::size_t(frames * channels));
     qint64 done = 0;
     bool wrapped = false;
@@ -99,7 +98,7 @@ qint64 SoundFileSource::readData(char* data, qint64 maxSize)
         return std::isnan(sample) ? 0.0f : std::clamp(sample, -1.0f, 1.0f);
     });
     std::memcpy(data, mBuffer.data(), std::size_t(done * channels) * sizeof(float));
-    return done * mFormat.bytesPerFrame();
+    return done * bytesPerFrame();
 }
 
 qint64 SoundFileSource::writeData(const char*, qint64)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAudioFormat>
 #include <QIODevice>
 
 #include <memory>
@@ -27,8 +26,10 @@ public:
     // The file name extensions of the formats libsndfile reads, sorted.
     static QStringList FileTypes();
 
-    // The format of the samples this source delivers; valid once it is open.
-    QAudioFormat format() const { return mFormat; }
+    // The samples this source delivers, interleaved 32-bit floats; valid once it is open.
+    int sampleRate() const { return mRate; }
+    int channelCount() const { return mChannels; }
+    qint64 bytesPerFrame() const { return qint64(mChannels) * qint64(sizeof(float)); }
 
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
@@ -45,7 +46,8 @@ private:
 
     std::unique_ptr<sf_private_tag, Closer> mFile;
     bool mLoop;
-    QAudioFormat mFormat;
+    int mRate = 0;
+    int mChannels = 0;
     qint64 mFrames = 0;   // in the file, as libsndfile counts them
     qint64 mPosition = 0; // frames delivered since the last start
     std::vector<float> mBuffer;

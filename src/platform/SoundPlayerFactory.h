@@ -8,7 +8,7 @@
 #include <memory>
 
 // What the sound module offers the program: its sound player. The module holds
-// everything that needs Qt Multimedia, so that the audio libraries are loaded only
+// everything that needs libpulse and libsndfile, so that the audio libraries are loaded only
 // when the game first asks for a sound.
 class SoundPlayerFactory
 {

@@ -117,7 +117,7 @@ void RoadView::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
         return;
     }
-    emit keyDown(code, VirtualKeys::ShiftState(event->modifiers()));
+    emit keyDown(code);
 }
 
 bool RoadView::focusNextPrevChild(bool)

@@ -30,8 +30,8 @@ public:
     void Refresh();
 
 signals:
-    // A key went down: its virtual-key code and shift state.
-    void keyDown(int keyCode, int shift);
+    // A key went down: its virtual-key code.
+    void keyDown(int keyCode);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -36,11 +36,4 @@ int FromQtKey(int qtKey)
     return qtKey == 0 || qtKey == Qt::Key_unknown ? 0 : 255;
 }
 
-int ShiftState(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0)
-        | (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0)
-        | (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
-}
-
 } // namespace VirtualKeys

@@ -9,7 +9,4 @@ namespace VirtualKeys {
 // The code for a Qt key; 0 for keys that have none.
 int FromQtKey(int qtKey);
 
-// Bit 0 Shift, bit 1 Ctrl, bit 2 Alt.
-int ShiftState(Qt::KeyboardModifiers modifiers);
-
 } // namespace VirtualKeys

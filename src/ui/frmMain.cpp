@@ -135,9 +135,9 @@ void frmMain::Timer1_Timer()
     Sync();
 }
 
-void frmMain::picRoad_KeyDown(int keyCode, int shift)
+void frmMain::picRoad_KeyDown(int keyCode)
 {
-    mGame.KeyDown(keyCode, shift);
+    mGame.KeyDown(keyCode);
     Sync();
     if (keyCode == Game::vkF1)
         ShowHelp();

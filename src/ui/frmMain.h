@@ -50,7 +50,7 @@ private:
     void mnuHelp_Click();
     void ShowHelp();
     void Timer1_Timer();
-    void picRoad_KeyDown(int keyCode, int shift);
+    void picRoad_KeyDown(int keyCode);
     void Sync();
 
     Outside mOutside;
