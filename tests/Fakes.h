@@ -29,7 +29,7 @@ using Stored = std::initializer_list<std::pair<const std::string, std::string>>;
 struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWindow, Translator
 {
     // later: how long after the others this program run starts.
-    explicit Fakes(std::chrono::seconds later = {}) : now(now + later) {}
+    explicit Fakes(std::chrono::seconds later = {}) : now(std::chrono::seconds(1'765'000'000) + later) {}
 
     std::string GetSetting(std::string_view, std::string_view, std::string_view key) const override
     {
@@ -87,7 +87,7 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
 
     std::map<std::string, std::string> settings;
     std::deque<float> draws;
-    std::chrono::system_clock::time_point now{std::chrono::seconds(1'765'000'000)};
+    std::chrono::system_clock::time_point now;
     std::deque<Answer> answers;
     std::deque<std::string> typed;
     std::function<void()> whileOpen;

@@ -127,6 +127,10 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
         <source>Displays help including Qt specific options.</source>
         <translation>Zeigt die Hilfe einschließlich der Qt-eigenen Optionen an.</translation>
     </message>
+    <message>
+        <source>Displays help, including generic Qt options.</source>
+        <translation>Zeigt die Hilfe einschließlich der allgemeinen Qt-Optionen an.</translation>
+    </message>
 </context>
 <context>
     <name>SoundChoice</name>

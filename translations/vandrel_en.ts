@@ -126,6 +126,10 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
         <source>Displays help including Qt specific options.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Displays help, including generic Qt options.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SoundChoice</name>

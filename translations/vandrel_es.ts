@@ -127,6 +127,10 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
         <source>Displays help including Qt specific options.</source>
         <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
     </message>
+    <message>
+        <source>Displays help, including generic Qt options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones generales de Qt.</translation>
+    </message>
 </context>
 <context>
     <name>SoundChoice</name>

@@ -121,11 +121,15 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Affiche l'aide sur les options de la ligne de commande.</translation>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation>Affiche l'aide, options propres à Qt comprises.</translation>
+        <translation>Affiche l&apos;aide, options propres à Qt comprises.</translation>
+    </message>
+    <message>
+        <source>Displays help, including generic Qt options.</source>
+        <translation>Affiche l&apos;aide, options générales de Qt comprises.</translation>
     </message>
 </context>
 <context>

@@ -12,12 +12,13 @@ namespace CommandLine {
 
 namespace {
 
-// Qt's own texts for its help options, which Qt's French and Spanish translations
-// lack: the game's translations carry them, and Qt's, looked up first, win where
-// they have them.
+// Qt's own texts for its help options (Qt 6.4's, then later Qt's), which Qt's French
+// and Spanish translations lack: the game's translations carry them, and Qt's,
+// looked up first, win where they have them.
 [[maybe_unused]] constexpr const char* qtOptionTexts[] = {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help, including generic Qt options."),
 };
 
 void Describe(QCommandLineParser& parser)
