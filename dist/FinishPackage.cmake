@@ -4,6 +4,9 @@
 # sure only now (cpack -D CPACK_PACKAGE_CONTACT=... may set it), compressed with no
 # time stamp.
 set(root "${CPACK_TEMPORARY_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX}")
+# CPack makes the staged folders with the builder's umask: readable by all instead.
+file(CHMOD_RECURSE "${CPACK_TEMPORARY_DIRECTORY}" DIRECTORY_PERMISSIONS
+     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 file(GLOB_RECURSE files LIST_DIRECTORIES false "${root}/games/*" "${root}/lib/*.so")
 foreach(file IN LISTS files)
     execute_process(COMMAND strip --remove-section=.comment --remove-section=.note --strip-unneeded

@@ -25,7 +25,7 @@ if [ -n "${VANDREL_TEST_UNPACKAGED:-}" ]; then
 else
     step "package: built, checked by lintian, unpacked, validated"
     # A package names its maintainer; this one is the test's own.
-    (cd "$build" && cpack -G DEB -B "$work/package" -D CPACK_PACKAGE_CONTACT="Vandrel tests <tests@vandrel.invalid>" \
+    (umask 077; cd "$build" && cpack -G DEB -B "$work/package" -D CPACK_PACKAGE_CONTACT="Vandrel tests <tests@vandrel.invalid>" \
         >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
     deb=$(ls "$work"/package/vandrel_*.deb)
     lintian --pedantic --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
@@ -34,7 +34,8 @@ else
     for need in libsndfile1 libqt6widgets6 fonts-urw-base35; do
         [[ $depends == *"$need"* ]] || fail "Depends lacks $need: $depends"
     done
-    dpkg-deb -x "$deb" "$work/root"
+    dpkg-deb -x "$deb" "$work/root"  # built under umask 077: folders for all to read; a description as written
+    ! dpkg-deb -c "$deb" | grep -v -E '^(drwxr-xr-x|-rw-r--r--|-rwxr-xr-x) ' && [[ $(dpkg-deb -f "$deb" Description) != *";"* ]] || fail "modes or description"
     usr="$work/root/usr"
     # The program, its sound and its module are played below; the icon is not.
     [ -f "$usr/share/icons/hicolor/256x256/apps/org.vandrel.Vandrel.png" ] || fail "the package lacks its icon"
@@ -91,6 +92,7 @@ handed=$((($(date +%s%N) - up) / 1000000))
 within 50 "! splash_up" || fail "the splash stayed"
 [ "$(grep -c -x -e 'Sound=1' -e 'Speed=100' -e 'Time=30' "$conf")" = 3 ] || fail "settings: $(cat "$conf")"
 no_gl_driver "$pid" X11
+! readelf -d "$program" "$usr"/lib/*/vandrel/*.so | grep -E 'R(UN)?PATH' || fail "RUNPATH in an installed file"
 
 step "Pause shows PAUSED; Set Time 0.1, Game Over, No ends the program"
 xdotool windowfocus --sync "$main"; xdotool key Pause; sleep 0.3
