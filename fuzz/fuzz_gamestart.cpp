@@ -1,7 +1,7 @@
 // libFuzzer target: whatever the settings hold, a game starts and plays.
 // The input is split at NUL bytes into the texts of Speed, Time, Sound and
 // MusicPath, then the bytes after that drive keys and ticks.
-#include "../tests/Fakes.h"
+#include "Fakes.h"
 
 #include <cstdint>
 #include <string>

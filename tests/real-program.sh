@@ -54,8 +54,8 @@ printed=$(QT_QPA_PLATFORM=offscreen briefly --version)
 [ "$printed" = "Vandrel $version" ] || fail "--version printed: $printed"
 help=$(env -u DISPLAY "$program" --help)
 [[ $help == *"A car game"*"--version"* ]] || fail "--help printed: $help"
-refused() {  # status 1 and the message, the program's arguments after it
-    local status=0; QT_QPA_PLATFORM=offscreen briefly "${@:2}" 2>"$work/bad.log" || status=$?
+refused() {  # status 1 and the message, the program's arguments after it; no display needed
+    local status=0; DISPLAY= QT_QPA_PLATFORM=xcb briefly "${@:2}" 2>"$work/bad.log" || status=$?
     [ "$status" = 1 ] && grep -q "$1" "$work/bad.log" || fail "${*:2}: status $status, $(cat "$work/bad.log")"; }
 refused "Unknown option 'bogus'" -style fusion --bogus
 refused "unexpected argument 'stray'" -style fusion stray

@@ -30,6 +30,32 @@ void Describe(QCommandLineParser& parser)
     parser.addVersionOption();
 }
 
+// Qt's own options, as its application objects take them on X11 and Wayland, with
+// a value where they take one: known before Qt starts, so that a wrong option is
+// refused with a message even where Qt could not start for want of a display.
+void AddQtOptions(QCommandLineParser& parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display",
+                             "geometry", "name", "title", "visual", "qmljsdebugger"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+}
+
+// An unknown option or an argument: a message on standard error and status 1.
+[[noreturn]] void Refuse(const QCommandLineParser& parser)
+{
+    const QString program = QCoreApplication::applicationName();
+    const QString message = parser.errorText().isEmpty()
+        ? QCoreApplication::translate("CommandLine", "%1: unexpected argument '%2'.")
+              .arg(program, parser.positionalArguments().first())
+        : program + QStringLiteral(": ") + parser.errorText();
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    std::exit(EXIT_FAILURE);
+}
+
 } // namespace
 
 void AnswerQueries(int argc, char* argv[])
@@ -37,17 +63,20 @@ void AnswerQueries(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    QCommandLineParser parser;
+    QCommandLineParser parser; // the game's options and Qt's
     Describe(parser);
-    // Qt's own options are not known here, so errors wait for RefuseTheRest.
-    parser.parse(arguments);
+    AddQtOptions(parser);
+    const bool wrong = !parser.parse(arguments) || !parser.positionalArguments().isEmpty();
     const bool version = parser.isSet(QStringLiteral("version"));
-    if (!version && !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all")))
+    const bool help = parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+    if (!version && !help && !wrong)
         return;
     const QCoreApplication terminal(argc, argv); // the help names the program from it
     if (version)
         parser.showVersion();
     const PlayerLanguage language;
+    if (!help)
+        Refuse(parser); // in the player's language
     QCommandLineParser translated; // its texts, and Qt's, in the player's language
     Describe(translated);
     translated.parse(arguments);
@@ -58,12 +87,8 @@ void RefuseTheRest(const QCoreApplication& app)
 {
     QCommandLineParser parser; // --help and --version were answered before
     parser.process(app);       // an unknown option: a message and status 1
-    if (const QStringList rest = parser.positionalArguments(); !rest.isEmpty()) {
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(QCoreApplication::translate("CommandLine", "%1: unexpected argument '%2'.")
-                                    .arg(QCoreApplication::applicationName(), rest.first())));
-        std::exit(EXIT_FAILURE);
-    }
+    if (!parser.positionalArguments().isEmpty())
+        Refuse(parser);
 }
 
 } // namespace CommandLine

@@ -7,12 +7,14 @@ class QCoreApplication;
 namespace CommandLine {
 
 // Before the application object exists: answers --help or --version on standard
-// output and ends the program, so that both work on a terminal with no window
-// system. Returns when neither was asked for.
+// output, or refuses an unknown option or an argument, and ends the program, so
+// that all of them work on a terminal with no window system. Returns when the
+// command line holds nothing else than Qt's own options.
 void AnswerQueries(int argc, char* argv[]);
 
 // Once Qt has taken its own options from the command line: anything left over ends
-// the program with a message on standard error and status 1.
+// the program with a message on standard error and status 1 (a second line of
+// defence, should Qt know an option that AnswerQueries does not).
 void RefuseTheRest(const QCoreApplication& app);
 
 } // namespace CommandLine
