@@ -67,8 +67,7 @@ for language in de fr es; do [[ $(LANGUAGE=$language briefly --help) != *Display
 
 export XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb
 conf="$XDG_CONFIG_HOME/Vandrel/Vandrel.conf"
-wait_window() {  # up to 15 s for a visible window of this name; prints its id
-    for _ in $(seq 150); do id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }; sleep 0.1; done; return 1; }
+. "$(dirname "$0")/../tools/wait-window.sh"
 keys_to() { local id; id=$(wait_window "$1") || fail "no window '$1'"; shift
             xdotool windowfocus --sync "$id"; xdotool key --delay 80 "$@"; }
 no_gl_driver() {  # the game draws with the processor: no OpenGL driver in the process

@@ -301,7 +301,8 @@ private slots:
         QCOMPARE(Where(*g.game.BonusCar()), "0@0");
         auto order = g.controls.RoadPaintOrder(); // and every one of them painted, once
         std::sort(order.begin(), order.end());
-        QVERIFY(order.size() == 8 + 8 + 1 + 4 + 2 && std::adjacent_find(order.begin(), order.end()) == order.end());
+        QCOMPARE(order.size(), 8 + 8 + 1 + 4 + 2);
+        QVERIFY(std::adjacent_find(order.begin(), order.end()) == order.end());
     }
 
     void gameOver_data()

@@ -79,11 +79,14 @@ private slots:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readAll().endsWith(FETCH(QByteArray, after)));
         QFile other(File()); // another program's change is read; a change is on disk at once
-        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("[Initial]\nSpeed=7\n") == 18 && other.flush());
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        QCOMPARE(other.write("[Initial]\nSpeed=7\n"), 18);
+        other.close();
         QCOMPARE(store.GetSetting("Vandrel", "Initial", "Speed"), "7");
         store.SaveSetting("Vandrel", "Initial", "Time", "9");
         written.close();
-        QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll() == "[Initial]\nSpeed=7\nTime=9\n");
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), "[Initial]\nSpeed=7\nTime=9\n");
     }
 
     void unwritableStoreKeepsTheRun()

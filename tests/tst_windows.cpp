@@ -295,7 +295,8 @@ private slots:
         WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}}, false, true);
         QCOMPARE(TrackOfCar(*w.Find("picRoad"), MainControls(w)), 1);
         Walk(*w.form, FETCH(QString, keys));
-        QVERIFY(!QApplication::activeModalWidget() && !QApplication::activePopupWidget());
+        QCOMPARE(QApplication::activeModalWidget(), nullptr); // no box, no menu left open
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
         QCOMPARE(TrackOfCar(*w.Find("picRoad"), MainControls(w)), FETCH(int, track));
     }
 
@@ -317,7 +318,8 @@ private slots:
         WindowOnFakes w({{"Sound", "2"}});
         QTest::keyClick(w.Find("picRoad"), Qt::Key_F1);
         auto* help = WindowOnFakes::TopLevel<HelpWindow>();
-        QVERIFY(help && help->isVisible() && !w.Find<QTimer>("Timer1")->isActive());
+        QVERIFY(help);
+        QCOMPARE(std::pair(help->isVisible(), w.Find<QTimer>("Timer1")->isActive()), std::pair(true, false));
         // Centred over the game, across exactly (the screen is wide enough); over a window
         // in a corner of the screen, kept on it.
         QVERIFY(std::abs(help->frameGeometry().center().x() - w.form->frameGeometry().center().x()) <= 2);
@@ -328,6 +330,7 @@ private slots:
         }
         QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Crashed!!"));
         QCOMPARE(help->findChild<QTextBrowser*>()->geometry(), help->rect()); // the text fills the window
+        const auto c = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
         QLocale::setDefault(QLocale("de_AT")); // a regional German: the German help
         QVERIFY(HelpWindow().findChild<QTextBrowser*>()->toPlainText().contains("Zeit abgelaufen!!"));
         QLocale::setDefault(QLocale::c());
@@ -357,10 +360,11 @@ private slots:
         auto* dialog = WindowOnFakes::TopLevel<frmSound>();
         auto* path = dialog->findChild<QLineEdit*>("txtMusic");
         auto* browse = dialog->findChild<QPushButton*>("cmdBrowse");
-        QVERIFY(dialog->isVisible() && !w.form->isVisible() && !path->isEnabled() && !browse->isEnabled() && dialog->findChild<QAbstractButton*>("optSound1")->isChecked());
+        QCOMPARE(std::tuple(dialog->isVisible(), w.form->isVisible(), path->isEnabled(), browse->isEnabled(), dialog->findChild<QAbstractButton*>("optSound1")->isChecked()),
+                 std::tuple(true, false, false, false, true));
         QCOMPARE(dialog->findChild<QWidget*>("optSound0")->nextInFocusChain()->objectName(), "cmdOK");
         QTest::mouseClick(dialog->findChild<QAbstractButton*>("optSound0"), Qt::LeftButton);
-        QVERIFY(path->isEnabled() && browse->isEnabled());
+        QCOMPARE(std::pair(path->isEnabled(), browse->isEnabled()), std::pair(true, true));
         // The button sits at the box's right end, within the designed width.
         QCOMPARE(browse->geometry().right(), 248);
         QVERIFY(path->geometry().right() < browse->geometry().left());
@@ -368,7 +372,7 @@ private slots:
         QTRY_VERIFY(dialog->pos().x() < 20);
         const QPoint placed = dialog->pos();
         QTest::keyClick(dialog, Qt::Key_Escape); // Cancel: back to the stored choice
-        QVERIFY(w.form->isVisible() && !dialog->isVisible() && !path->isEnabled());
+        QCOMPARE(std::tuple(w.form->isVisible(), dialog->isVisible(), path->isEnabled()), std::tuple(true, false, false));
         w.Find<QAction>("mnuSound")->trigger();
         QCOMPARE(dialog->pos(), placed);
         dialog->findChild<QAbstractButton*>("optSound0")->click();
@@ -403,7 +407,7 @@ private slots:
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         QCOMPARE(w.log.mid(w.log.size() - 3), (QStringList{"Sound=0", "MusicPath=" + chosen, "music " + chosen}));
         w.form->close(); // closing the game stops the sound and the ticks, and closes the dialog
-        QVERIFY(w.log.last() == "stop" && !w.Find<QTimer>("Timer1")->isActive() && !WindowOnFakes::TopLevel<frmSound>());
+        QCOMPARE(std::tuple(w.log.last(), w.Find<QTimer>("Timer1")->isActive(), WindowOnFakes::TopLevel<frmSound>()), std::tuple(QString("stop"), false, nullptr));
     }
 
     void everyTextInThePlayersLanguage_data()
