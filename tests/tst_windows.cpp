@@ -171,8 +171,11 @@ void Walk(QWidget& game, const QString& keys)
         if (left->isEmpty())
             return;
         QTimer::singleShot(40, next); // before the key, which may open a box
-        if (!front)
+        if (!front || !front->isVisible()) // none yet, or one just closed: not where keys go
             return game.activateWindow();
+        const auto windows = QApplication::topLevelWidgets(); // a window just shown takes the keys once active
+        if (std::any_of(windows.begin(), windows.end(), [&](QWidget* t) { return t != &game && t->isVisible() && !t->isActiveWindow(); }))
+            return;
         const QString key = left->takeFirst();
         if (key == "Click")
             QTest::mouseClick(front->windowHandle(), Qt::LeftButton, {}, QPoint(-5, -5));
