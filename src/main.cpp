@@ -75,5 +75,7 @@ int main(int argc, char* argv[])
         window->show();
     });
     splash->show();
+    if (quitOnSignal.Requested()) // while the splash came up: no loop to end yet
+        return 0;
     return app.exec();
 }

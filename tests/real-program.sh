@@ -108,6 +108,10 @@ sleep 0.3
 keys_to 'Game Over' n
 ends "$pid" "after No"
 
+step "TERM at any moment of the start ends the program"
+for delay in 0.05 0.1 0.15 0.2 0.3; do
+    "$program" >/dev/null 2>&1 & pid=$!; pids+=($pid); sleep $delay; kill "$pid"; ends "$pid" "on TERM $delay s after its start"; done
+
 step "music mode: the looping music is heard; TERM ends the program though a box is open"
 sox -n -r 44100 -c 2 "$work/loop.wav" synth 0.4 sine 330 vol 0.4
 printf '[Initial]\nSound=0\nMusicPath=%s\nSpeed=100\nTime=1\n' "$work/loop.wav" >"$conf"

@@ -34,6 +34,7 @@ void QuitOnSignal::Watch(std::function<void()> quit)
         signalfd_siginfo info;
         while (read(mFd, &info, sizeof info) == ssize_t(sizeof info)) {
         }
+        mRequested = true;
         mQuit();
     });
 #endif

@@ -20,8 +20,14 @@ public:
 
     void Watch(std::function<void()> quit);
 
+    // Whether a signal has come. Showing the first window processes events before
+    // the event loop runs, and a quit asked for then ends no loop: the program
+    // checks this before it enters its own.
+    bool Requested() const { return mRequested; }
+
 private:
     std::function<void()> mQuit;
+    bool mRequested = false;
     int mFd = -1;
     QSocketNotifier* mNotifier = nullptr;
 };
