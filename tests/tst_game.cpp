@@ -482,6 +482,7 @@ private slots:
         // One pass: a value is never filled in again; a % before anything else stays.
         QCOMPARE(Translator::Fill("%1 of %1, 100%", "a%1"), "a%1 of a%1, 100%");
         QCOMPARE(Translator::Fill("%%1%2%", "x"), "%x%2%");
+        QCOMPARE(Translator::Fill("%2 then %1, %3", std::vector<std::string>{"a%2", "b"}), "b then a%2, %3");
     }
 
     void randomNumbers()

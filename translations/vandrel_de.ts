@@ -69,10 +69,6 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
 <context>
     <name>MenuCommands</name>
     <message>
-        <source>Enter the Starting Speed: (between 50 and 300)</source>
-        <translation>Geben Sie die Startgeschwindigkeit ein (zwischen 50 und 300):</translation>
-    </message>
-    <message>
         <source>Set Speed</source>
         <translation>Geschwindigkeit festlegen</translation>
     </message>
@@ -115,6 +111,11 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     <message>
         <source>Report any bugs at %1</source>
         <translation>Melden Sie Fehler bitte bei %1</translation>
+    </message>
+    <message>
+        <source>Enter the Starting Speed: (between %1 and %2)</source>
+        <extracomment>%1 and %2: the lowest and the highest starting speed, in km/h</extracomment>
+        <translation>Geben Sie die Startgeschwindigkeit ein (zwischen %1 und %2):</translation>
     </message>
 </context>
 <context>

@@ -68,10 +68,6 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
 <context>
     <name>MenuCommands</name>
     <message>
-        <source>Enter the Starting Speed: (between 50 and 300)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Set Speed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -113,6 +109,11 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
     </message>
     <message>
         <source>Report any bugs at %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the Starting Speed: (between %1 and %2)</source>
+        <extracomment>%1 and %2: the lowest and the highest starting speed, in km/h</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -69,10 +69,6 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
 <context>
     <name>MenuCommands</name>
     <message>
-        <source>Enter the Starting Speed: (between 50 and 300)</source>
-        <translation>Introduce la velocidad inicial (entre 50 y 300):</translation>
-    </message>
-    <message>
         <source>Set Speed</source>
         <translation>Fijar velocidad</translation>
     </message>
@@ -115,6 +111,11 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     <message>
         <source>Report any bugs at %1</source>
         <translation>Informa de los errores en %1</translation>
+    </message>
+    <message>
+        <source>Enter the Starting Speed: (between %1 and %2)</source>
+        <extracomment>%1 and %2: the lowest and the highest starting speed, in km/h</extracomment>
+        <translation>Introduce la velocidad inicial (entre %1 y %2):</translation>
     </message>
 </context>
 <context>

@@ -69,10 +69,6 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
 <context>
     <name>MenuCommands</name>
     <message>
-        <source>Enter the Starting Speed: (between 50 and 300)</source>
-        <translation>Saisissez la vitesse de départ (entre 50 et 300)&#xa0;:</translation>
-    </message>
-    <message>
         <source>Set Speed</source>
         <translation>Régler la vitesse</translation>
     </message>
@@ -115,6 +111,11 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     <message>
         <source>Report any bugs at %1</source>
         <translation>Signalez les bogues à %1</translation>
+    </message>
+    <message>
+        <source>Enter the Starting Speed: (between %1 and %2)</source>
+        <extracomment>%1 and %2: the lowest and the highest starting speed, in km/h</extracomment>
+        <translation>Saisissez la vitesse de départ (entre %1 et %2)&#xa0;:</translation>
     </message>
 </context>
 <context>

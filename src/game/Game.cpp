@@ -22,6 +22,7 @@ using Numbers::ToInt16Clamped;
 namespace {
 
 constexpr int tracks = 3;
+constexpr int lastTrack = tracks - 1;
 constexpr float markGap = 100.0f;         // between successive divider marks
 constexpr int trafficLag = 75;            // racers move this much less than the marks
 constexpr std::int16_t lowestStartSpeed = -16384;
@@ -77,15 +78,15 @@ void Game::GameStart()
     }
 
     const double storedSpeed =
-        Numbers::NumberFromText(mSettings.GetSeeded(InitialSettings::speed, "100"));
+        Numbers::NumberFromText(mSettings.GetSeeded(InitialSettings::speed, Numbers::TextOfInteger(InitialSettings::defaultSpeed)));
     mStartSpeed = std::clamp(ToInt16Clamped(storedSpeed), lowestStartSpeed, highestStartSpeed);
     SetSpeed(mStartSpeed);
 
     mDistance = 0.0;
 
-    mGameTime = Numbers::NumberFromText(mSettings.GetSeeded(InitialSettings::time, "30"));
+    mGameTime = Numbers::NumberFromText(mSettings.GetSeeded(InitialSettings::time, Numbers::TextOfInteger(InitialSettings::defaultTime)));
     if (!(mGameTime > 0) || !std::isfinite(mGameTime))
-        mGameTime = firstRunTime;
+        mGameTime = InitialSettings::defaultTime;
     mTimeLeft = mGameTime;
     ShowDistanceAndTime();
 
@@ -95,7 +96,7 @@ void Game::GameStart()
     mBonusCar->SetTop(ToInt16Clamped(-double(mControls.imgCar->Height) * 5 * 1.5));
     mControls.lblBonus->Caption = BonusValue(mOutside.random.Rnd());
 
-    if (mSoundChoice.Mode() == 0)
+    if (mSoundChoice.Mode() == SoundChoice::backgroundMusic)
         mOutside.sound.PlayMusic(mSoundChoice.MusicText());
 }
 
@@ -147,7 +148,7 @@ void Game::SetRandom(clsCar& aCar, bool IsLabel)
 
     mOutside.random.Randomize(mOutside.clock.Now());
     const float r1 = mOutside.random.Rnd();
-    aCar.SetPos(ToInt16Clamped(2.0f * r1));
+    aCar.SetPos(ToInt16Clamped(float(lastTrack) * r1));
     const float r2 = mOutside.random.Rnd();
     const auto height = static_cast<float>(double(r2) * mControls.picRoad->Height * 3 / 2);
     aCar.SetTop(static_cast<std::int16_t>(-ToInt16Clamped(height)));
@@ -161,10 +162,10 @@ void Game::SetRandom(clsCar& aCar, bool IsLabel)
         const std::int16_t S = ToInt16Clamped(double(t) + h);
         if (float(std::abs(std::int32_t{t} - mBonusCar->GetTop())) < h)
             Blocked = true;
-        else if (p == 0 || p == 2)
+        else if (p == 0 || p == lastTrack)
             Blocked = CheckPos(S, 1, 1.5f);
         else
-            Blocked = CheckPos(S, 0, 1.5f) && CheckPos(S, 2, 1.5f);
+            Blocked = CheckPos(S, 0, 1.5f) && CheckPos(S, lastTrack, 1.5f);
     }
 
     if (Blocked) {
@@ -267,7 +268,7 @@ void Game::CheckCrash()
         const float r = mOutside.random.Rnd();
         mControls.lblBonus->Caption = Numbers::TextOfInteger(ToInt16Clamped(9.0f * r + 1.0f));
         mBonusCar->SetTop(ToInt16Clamped(mControls.picRoad->Height));
-        if (mSoundChoice.Mode() == 1)
+        if (mSoundChoice.Mode() == SoundChoice::soundEffects)
             mOutside.sound.PlayEffect(
                 (std::filesystem::path(mProgramFolder) / bonusSound).string());
     }
@@ -297,7 +298,7 @@ void Game::KeyDown(int KeyCode)
             mPlayerCar->SetPos(static_cast<std::int16_t>(track - 1));
         break;
     case vkRight:
-        if (track != 2)
+        if (track != lastTrack)
             mPlayerCar->SetPos(static_cast<std::int16_t>(track + 1));
         break;
     case vkUp:

@@ -40,10 +40,6 @@ public:
     static constexpr int vkDown = 40;
     static constexpr int vkF1 = 112;
 
-    // The first-run game length, which also stands in for a stored one that is not
-    // a positive number: such a game would end at once, again and again, and the
-    // player could never reach the menus to mend it.
-    static constexpr double firstRunTime = 30;
     // The bonus's sound, in the program's folder.
     static constexpr const char* bonusSound = "TimeBonus.wav";
 

@@ -14,6 +14,15 @@ public:
     static constexpr std::string_view sound = "Sound";
     static constexpr std::string_view musicPath = "MusicPath";
 
+    // What a first run stores, and the starting speeds Set Speed accepts. A stored
+    // time that is not a positive number also plays as the default: such a game
+    // would end at once, again and again, and the player could never reach the
+    // menus to mend it.
+    static constexpr int defaultSpeed = 100;
+    static constexpr int lowestSpeed = 50;
+    static constexpr int highestSpeed = 300;
+    static constexpr int defaultTime = 30;
+
     explicit InitialSettings(SettingsStore& store) : mStore(store) {}
 
     std::string Get(std::string_view key) const;

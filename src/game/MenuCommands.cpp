@@ -9,8 +9,6 @@
 #include <string_view>
 
 namespace {
-constexpr int lowestSpeed = 50;
-constexpr int highestSpeed = 300;
 // Set when the game is built; without it, players report bugs to whoever gave
 // them their copy.
 constexpr std::string_view aboutContact = VANDREL_CONTACT;
@@ -39,14 +37,18 @@ void MenuCommands::mnuSetSpeed_Click()
     for (;;) {
         const auto stored =
             Numbers::ToInt16Clamped(Numbers::NumberFromText(mSettings.Get(InitialSettings::speed)));
+        const std::string prompt =
+            //: %1 and %2: the lowest and the highest starting speed, in km/h
+            Translator::Fill(mTexts.Translate("MenuCommands", "Enter the Starting Speed: (between %1 and %2)"),
+                             {Numbers::TextOfInteger(InitialSettings::lowestSpeed),
+                              Numbers::TextOfInteger(InitialSettings::highestSpeed)});
         const std::string answer =
-            mDialogs.InputBox(mTexts.Translate("MenuCommands", "Enter the Starting Speed: (between 50 and 300)"),
-                              mTexts.Translate("MenuCommands", "Set Speed"), Numbers::TextOfInteger(stored));
+            mDialogs.InputBox(prompt, mTexts.Translate("MenuCommands", "Set Speed"), Numbers::TextOfInteger(stored));
         if (answer.empty())
             return; // the game stays paused
         // A number that does not fit 16 bits is out of range like any other.
         const auto speed = Numbers::ToInt16(Typed(answer));
-        if (speed && *speed >= lowestSpeed && *speed <= highestSpeed) {
+        if (speed && *speed >= InitialSettings::lowestSpeed && *speed <= InitialSettings::highestSpeed) {
             Restart(InitialSettings::speed, Numbers::TextOfInteger(*speed));
             return;
         }

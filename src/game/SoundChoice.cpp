@@ -5,13 +5,11 @@
 
 namespace {
 
-constexpr int defaultMode = 1;
-
 int ModeFromText(const std::string& text)
 {
     const auto number = Numbers::WholeNumberFromText(text);
     const auto mode = number ? Numbers::ToInt16(*number) : std::nullopt;
-    return mode && *mode >= 0 && *mode <= 2 ? *mode : defaultMode;
+    return mode && *mode >= 0 && *mode < SoundChoice::options ? int(*mode) : int(SoundChoice::defaultOption);
 }
 
 } // namespace
@@ -31,29 +29,29 @@ void SoundChoice::Load()
 
 void SoundChoice::LoadStep()
 {
-    const std::string stored = mSettings.GetSeeded(InitialSettings::sound, "1");
+    const std::string stored = mSettings.GetSeeded(InitialSettings::sound, Numbers::TextOfInteger(defaultOption));
     mMusicText = mSettings.Get(InitialSettings::musicPath);
     mMusicTextEnabled = false;
     Click(ModeFromText(stored));
-    if (mChosen == 0)
+    if (mChosen == backgroundMusic)
         mMusicTextEnabled = true;
 }
 
 void SoundChoice::Click(int index)
 {
-    if (index < 0 || index > 2)
+    if (index < 0 || index >= options)
         return;
     mChosen = index;
     // Only "Background Music" touches the path box: after it, another choice
     // leaves the box enabled until the next loading step.
-    if (index == 0)
+    if (index == backgroundMusic)
         mMusicTextEnabled = true;
 }
 
 void SoundChoice::OK()
 {
     mSettings.Save(InitialSettings::sound, Numbers::TextOfInteger(mChosen));
-    if (mChosen == 0) {
+    if (mChosen == backgroundMusic) {
         mSettings.Save(InitialSettings::musicPath, mMusicText);
         mSound.PlayMusic(mMusicText);
     } else {

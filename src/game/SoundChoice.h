@@ -11,7 +11,7 @@ class SettingsStore;
 class SoundPlayer;
 
 // The player's sound choice as the sound options dialog holds it: which of its
-// three option buttons is chosen (0 background music, 1 sound effects, 2 no sound),
+// three option buttons is chosen (background music, sound effects, no sound),
 // the music path box and whether that box is enabled. The dialog shows and edits
 // this model; the game start reads it for the music, the collision test for the
 // bonus sound.
@@ -22,8 +22,12 @@ class SoundPlayer;
 class SoundChoice
 {
 public:
+    // The stored "Sound", and the dialog's option buttons in this order.
+    enum Option : int { backgroundMusic, soundEffects, noSound, options };
+    static constexpr Option defaultOption = soundEffects;
+
     // In English; the dialog shows them translated, in the context "SoundChoice".
-    static constexpr std::array<const char*, 3> captions = {
+    static constexpr std::array<const char*, options> captions = {
         Untranslated("SoundChoice", "Background Music"),
         //: Only a chime when the time bonus is taken, no music
         Untranslated("SoundChoice", "Sound"),
@@ -49,7 +53,7 @@ private:
     InitialSettings mSettings;
     SoundPlayer& mSound;
     bool mLoaded = false;
-    int mChosen = 1;
+    int mChosen = defaultOption;
     std::string mMusicText;
     bool mMusicTextEnabled = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The player's language. The game writes its texts in English where it uses them,
 // each named by its English source and the class that shows it, as Qt's
@@ -16,9 +17,14 @@ public:
     // in with Fill.
     virtual std::string Translate(const char* context, const char* source) const = 0;
 
-    // text with every %1 replaced by value, in one pass: a value that holds "%1"
-    // stays as it is.
-    static std::string Fill(const std::string& text, const std::string& value);
+    // text with every %1 replaced by the first value, %2 by the second and so on
+    // up to %9, in one pass: a value that holds "%1" stays as it is, and a %N with
+    // no value too.
+    static std::string Fill(const std::string& text, const std::vector<std::string>& values);
+    static std::string Fill(const std::string& text, const std::string& value)
+    {
+        return Fill(text, std::vector{value});
+    }
 };
 
 // Marks a text for the translators where it is written; the window side
