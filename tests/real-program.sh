@@ -34,8 +34,12 @@ else
     for need in libsndfile1 libqt6widgets6 fonts-urw-base35; do
         [[ $depends == *"$need"* ]] || fail "Depends lacks $need: $depends"
     done
-    dpkg-deb -x "$deb" "$work/root"  # built under umask 077: folders for all to read; a description as written
-    ! dpkg-deb -c "$deb" | grep -v -E '^(drwxr-xr-x|-rw-r--r--|-rwxr-xr-x) ' && [[ $(dpkg-deb -f "$deb" Description) != *";"* ]] || fail "modes or description"
+    dpkg-deb -x "$deb" "$work/root"  # built under umask 077: folders and members for all to read; a description as written
+    ! dpkg-deb -c "$deb" | grep -v -E '^(drwxr-xr-x|-rw-r--r--|-rwxr-xr-x) ' && ! ar tv "$deb" | grep -v '^rw-r--r-- ' &&
+        [[ $(dpkg-deb -f "$deb" Description) != *";"* ]] || fail "modes or description"
+    # dpkg's rule: a file its size in KiB rounded up, anything else 1 KiB
+    size=$(find "$work/root" -printf '%y %s\n' | awk '{ kib += $1 == "f" ? int(($2 + 1023) / 1024) : 1 } END { print kib }')
+    [ "$(dpkg-deb -f "$deb" Installed-Size)" = "$size" ] || fail "Installed-Size $(dpkg-deb -f "$deb" Installed-Size), not $size"
     usr="$work/root/usr"
     # The program, its sound and its module are played below; the icon is not.
     [ -f "$usr/share/icons/hicolor/256x256/apps/org.vandrel.Vandrel.png" ] || fail "the package lacks its icon"
@@ -74,9 +78,9 @@ no_gl_driver() {  # the game draws with the processor: no OpenGL driver in the p
     local drivers; drivers=$(grep -o -E '[^/]*(_dri\.so|libEGL_mesa[^ ]*|libGLX_mesa[^ ]*)$' "/proc/$1/maps" | sort -u || true)
     [ -z "$drivers" ] || fail "an OpenGL driver is loaded on $2: $drivers"; }
 within() { for _ in $(seq "$1"); do eval "$2" && return 0; sleep 0.1; done; return 1; }  # tenths of a second
-ends() {  # up to 10 s for the program to end by itself, with status 0
-    within 100 "! kill -0 $1 2>/dev/null" || fail "the program did not end $2"
-    wait "$1" || fail "the program ended with status $? $2"; }
+ends() {  # up to 10 s for the program to end by itself, with status 0; what it printed if not
+    within 100 "! kill -0 $1 2>/dev/null" || { tail -n 40 "$2"; fail "the program did not end $3"; }
+    wait "$1" || { local status=$?; tail -n 40 "$2"; fail "the program ended with status $status $3"; }; }
 splash_up() {  # a window closing while X lists them fails the listing: list again
     local tree; until tree=$(xwininfo -root -children 2>/dev/null); do sleep 0.05; done; grep -q ' 407x310+' <<<"$tree"; }
 
@@ -106,7 +110,7 @@ grep -qx 'Time=0.1' "$conf" || fail "Set Time did not store 0.1"
 keys_to 'Game Over' Return
 sleep 0.3
 keys_to 'Game Over' n
-ends "$pid" "after No"
+ends "$pid" "$work/run1.log" "after No"
 
 step "TERM at any moment of the start ends the program (in good order once it can, else by the signal)"
 for delay in 0.05 0.1 0.15 0.2 0.3; do
@@ -125,7 +129,7 @@ sleep 2; kill "$recorder"
 pactl list sink-inputs | grep -q 'application.name = "Vandrel"' || fail "the sound server does not know the game by its name"
 wait_window 'Game Over' >/dev/null || fail "no Game Over box"
 kill "$pid"
-ends "$pid" "on TERM with the Game Over box open"
+ends "$pid" "$work/run2.log" "on TERM with the Game Over box open"
 rms=$(sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/capture.raw" -n stat 2>&1 | awk '/RMS +amplitude/ {print $3}')
 awk -v rms="$rms" 'BEGIN { exit !(rms > 0.05) }' || fail "no music heard (RMS $rms)"
 
@@ -177,7 +181,7 @@ frames() { grep -c -E 'wl_surface[@#][0-9]+\.commit\(\)' "$work/wayland.log" || 
 before=$(frames)
 within 100 '[ "$(frames)" -gt "$before" ]' || fail "the game does not run on Wayland"
 kill -TERM "$pid"  # as a session ending: the program closes in good order
-ends "$pid" "on Wayland"
+ends "$pid" "$work/wayland.log" "on Wayland"
 
 for run in run1 run2 run3; do [ ! -s "$work/$run.log" ] || { cat "$work/$run.log"; fail "the program printed the lines above on X11 ($run)"; }; done
 
