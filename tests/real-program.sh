@@ -16,6 +16,12 @@ cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; r
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 step() { echo "-- $*"; }
+# In the sanitizer build, the leak check at the program's end is the in-process
+# tests' (the windows, the sound): here Qt's bus thread, which its accessibility
+# bridge starts with the first window, is now and then left behind at the end (about
+# 1 run in 30, with a session bus or without), and its stack ends inside Qt, where
+# no suppression can name it. Memory errors and undefined behaviour still end a run.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 if [ -n "${VANDREL_TEST_UNPACKAGED:-}" ]; then
     step "installed from the build tree, not packaged"
