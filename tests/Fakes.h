@@ -42,6 +42,7 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
         settings[std::string(key)] = value;
         log << QString::fromStdString(std::string(key) + "=" + std::string(value));
     }
+    void DeleteSetting(std::string_view, std::string_view, std::string_view key) override { settings.erase(std::string(key)); }
 
     void PlayMusic(const std::string& path) override { log << QString::fromStdString("music " + path); }
     void PlayEffect(const std::string& path) override { log << QString::fromStdString("effect " + path); }
@@ -52,14 +53,16 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
     void Randomize(std::chrono::system_clock::time_point) override { log << "seed"; }
     std::chrono::system_clock::time_point Now() const override { return now; }
 
-    // Boxes are logged as "title|prompt" and answered from a script: Yes or OK
-    // when it runs dry, empty text for an input box.
+    // Boxes are logged as "title|prompt" and answered from a script; when it runs dry,
+    // as Enter would (Yes, No where it is the default, OK; an input box empty text).
     Answer MsgBox(const std::string& prompt, Style style, const std::string& title) override
     {
         log << QString::fromStdString(title + "|" + prompt);
         if (whileOpen)
             whileOpen();
-        return Next(answers, style == Style::YesNoQuestion ? Answer::Yes : Answer::Ok);
+        const Answer byDefault = style == Style::YesNoQuestion ? Answer::Yes
+                                 : style == Style::YesNoQuestionNo ? Answer::No : Answer::Ok;
+        return Next(answers, byDefault);
     }
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& preset) override
@@ -77,10 +80,12 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
         return next;
     }
     void Unload() override { log << "unload"; }
+    void ShowBestDistances(std::size_t rank) override { log << QStringLiteral("best %1").arg(rank); if (whileOpen) whileOpen(); }
     // English unless a test installs a translator.
-    std::string Translate(const char* context, const char* source) const override
+    using Translator::Translate;
+    std::string Translate(const char* context, const char* source, const char* disambiguation) const override
     {
-        return QCoreApplication::translate(context, source).toStdString();
+        return QCoreApplication::translate(context, source, disambiguation).toStdString();
     }
 
     Outside Services(RandomSource& random) { return Outside{*this, *this, random, *this, *this, *this}; }

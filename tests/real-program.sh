@@ -103,7 +103,7 @@ within 50 "! splash_up" || fail "the splash stayed"
 no_gl_driver "$pid" X11
 ! readelf -d "$program" "$usr"/lib/*/vandrel/*.so | grep -E 'R(UN)?PATH' || fail "RUNPATH in an installed file"
 
-step "Pause shows PAUSED; Set Time 0.1, Game Over, No ends the program"
+step "Pause shows PAUSED; Set Time 0.1, Game Over, the game in the best distances, No ends the program"
 xdotool windowfocus --sync "$main"; xdotool key Pause; sleep 0.3
 import -window "$main" "$work/paused.png"
 [[ $(convert "$work/paused.png" -format "%c" histogram:info:) == *"#404040"* ]] || fail "no PAUSED banner"
@@ -114,6 +114,8 @@ keys_to 'Set Time' ctrl+a 0 period 1 Return
 keys_to 'New Game' Return
 grep -qx 'Time=0.1' "$conf" || fail "Set Time did not store 0.1"
 keys_to 'Game Over' Return
+keys_to 'Best Distances' Return
+grep -q '^1=".* km, 100 km/h, 0.1 s, time over, 20[0-9-]*T[0-9:]*Z"$' "$conf" || fail "the game is not in the table: $(cat "$conf")"
 sleep 0.3
 keys_to 'Game Over' n
 ends "$pid" "$work/run1.log" "after No"

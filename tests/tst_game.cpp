@@ -305,11 +305,79 @@ private slots:
         QVERIFY(std::adjacent_find(order.begin(), order.end()) == order.end());
     }
 
+    void bestDistances_data()
+    {
+        QTest::addColumn<QStringList>("stored"); // keys 1, 2, ...
+        QTest::addColumn<double>("km");          // a game that ends after those
+        QTest::addColumn<int>("rank");           // 0: it does not enter, and nothing is written
+        QTest::addColumn<QString>("table");      // the distances read afterwards
+        const auto at = [](const char* km, int minute = 0) {
+            return QStringLiteral("%1 km, 100 km/h, 30 s, crash, 2025-12-06T05:%2:00Z").arg(km).arg(minute, 2, 10, QChar('0'));
+        };
+        QStringList ten;
+        for (int km = 10; km > 0; --km)
+            ten << at(QByteArray::number(km));
+        QTest::newRow("first game") << QStringList{} << 1.5 << 1 << "1.5";
+        QTest::newRow("0 km never enters") << QStringList{} << 0.0 << 0 << "";
+        QTest::newRow("by distance; equal ones by time") << QStringList{at("1", 9), at("2"), at("1", 1)} << 1.0 << 4
+                                                         << "2 1@1 1@9 1@46";
+        QTest::newRow("the eleventh stays out") << ten << 0.5 << 0 << "10 9 8 7 6 5 4 3 2 1";
+        QTest::newRow("a better one pushes the last out") << ten << 5.5 << 6 << "10 9 8 7 6 5.5 5 4 3 2";
+        QTest::newRow("the store's own commas") << QStringList{"2 km,100 km/h,30 s,time over,2025-12-06T05:00:00Z"}
+                                                << 0.0 << 0 << "2";
+        QTest::newRow("a record writes the good ones") << QStringList{at("3"), at("x"), at("1")} << 2.0 << 2
+                                                       << "3 2 1";
+        // Each kind of broken entry is skipped, the others kept; nothing written.
+        for (const char* bad : {"2 km, 100 km/h, 30 s, crash", "2 km, 40000 km/h, 30 s, crash, 2025-12-06T05:00:00Z",
+                                "2 km, 100 km/h, 30 s, lost, 2025-12-06T05:00:00Z", "0 km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z",
+                                "2 km, 100 km/h, 0 s, crash, 2025-12-06T05:00:00Z", "2 km, 100.5 km/h, 30 s, crash, 2025-12-06T05:00:00Z",
+                                "2 km, 100 km/h, 30 s, crash, 2025-02-30T05:00:00Z", "2 km, 100 km/h, 30 s, crash, 2025-12-06",
+                                "two km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z", "2 km/h, 100 km, 30 s, crash, 2025-12-06T05:00:00Z"})
+            QTest::newRow(bad) << QStringList{at("3"), QString::fromLatin1(bad), at("1")} << 0.0 << 0 << "3 1";
+    }
+
+    void bestDistances()
+    {
+        Fakes f;
+        const QStringList stored = FETCH(QStringList, stored);
+        for (int i = 0; i < stored.size(); ++i)
+            f.settings[std::to_string(i + 1)] = stored[i].toStdString();
+        const auto before = f.settings;
+        BestDistances table(f);
+        const auto rank = table.Enter({FETCH(double, km), 100, 30, BestDistance::Ending::timeOver, f.now});
+        QCOMPARE(int(rank.value_or(0)), FETCH(int, rank));
+        QStringList read; // with the minute where distances are equal
+        const std::vector<BestDistance> games = table.Read();
+        for (const BestDistance& game : games) {
+            const auto minute = std::chrono::floor<std::chrono::minutes>(game.when.time_since_epoch()).count() % 60;
+            const bool tied = std::count_if(games.begin(), games.end(), [&](auto& g) { return g.km == game.km; }) > 1;
+            read << QString::number(game.km) + (tied ? QStringLiteral("@%1").arg(minute) : QString());
+        }
+        QCOMPARE(read.join(' '), FETCH(QString, table));
+        QCOMPARE(f.settings == before, !rank);
+    }
+
+    void bestDistancesOfTwoCopies()
+    {
+        // Each copy reads the stored table again before it writes: neither loses the other's.
+        Fakes f;
+        BestDistances first(f), second(f);
+        const BestDistance game{1.25, -7, 0.5, BestDistance::Ending::crash, f.now};
+        first.Enter(game);
+        second.Enter({2, 300, 1e9, BestDistance::Ending::timeOver, f.now});
+        first.Enter({1.5, 50, 30, BestDistance::Ending::crash, f.now});
+        QCOMPARE(second.Read().size(), 3u);
+        QCOMPARE(second.Read().back(), game); // stored and read back whole
+    }
+
     void gameOver_data()
     {
         QTest::addColumn<Answer>("again");
         QTest::addColumn<QStringList>("log");
-        const QStringList boxes{"Game Over|Time Over!!\r\nYou covered 0.001 km", "Game Over|Play Again?"};
+        // The game enters the table of best distances between the two boxes.
+        const QStringList boxes{"Game Over|Time Over!!\r\nYou covered 0.001 km",
+                                "1=0.001 km, 36 km/h, 0.05 s, time over, 2025-12-06T05:46:40Z", "best 1",
+                                "Game Over|Play Again?"};
         QTest::newRow("Yes starts a new game") << Answer::Yes << boxes;
         QTest::newRow("No unloads the window") << Answer::No << boxes + QStringList{"unload"};
     }
@@ -327,12 +395,12 @@ private slots:
             QCOMPARE(S(g.controls.lblTime->Caption), "0 sec");
             g.game.Tick();
             g.game.KeyDown(Game::vkLeft);
-            g.game.EndGame("Crashed!!"); // no box over the box
+            g.game.EndGame("Crashed!!", BestDistance::Ending::crash); // no box over the box
             ++ticksWhileOpen;
         };
         g.game.Tick();
         QCOMPARE(g.log, FETCH(QStringList, log));
-        QCOMPARE(ticksWhileOpen, 2);
+        QCOMPARE(ticksWhileOpen, 3);
         QCOMPARE(Where(*g.game.PlayerCar()), "1@5280");
         QCOMPARE(S(g.controls.lblTime->Caption), again == Answer::Yes ? "0.05 sec" : "0 sec");
         QCOMPARE(g.controls.shpDiv1[0]->Top, again == Answer::Yes ? 0.0f : 72.0f); // laid out anew

@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QTextBrowser>
 
 namespace {
@@ -101,6 +103,21 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
     texts << dialog->windowTitle() << dialog->findChild<QWidget*>("cmdBrowse")->toolTip();
     checkWindow(dialog);
     dialog->reject();
+    // The table of best distances, holding one game: every column as wide as its texts.
+    w.bestDistances.look = [&](QWidget* table) {
+        auto* grid = table->findChild<QTableWidget*>("grdBest");
+        texts << table->windowTitle() << table->findChild<QLabel*>("lblSaid")->text() << grid->item(0, 4)->text();
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            texts << grid->horizontalHeaderItem(column)->text();
+            if (grid->columnWidth(column) < std::max(static_cast<QAbstractItemView*>(grid)->sizeHintForColumn(column), grid->horizontalHeader()->sectionSizeHint(column)))
+                faults << "cut: " + grid->horizontalHeaderItem(column)->text();
+        }
+        faults << (grid->horizontalHeader()->length() <= grid->viewport()->width() ? "" : "table cut");
+        checkWindow(table);
+        QTest::keyClick(table, Qt::Key_Escape);
+    };
+    w.Find<QAction>("mnuBestDistances")->trigger();
+    w.bestDistances.look = nullptr;
     w.Find<QAction>("mnuHelp")->trigger();
     QApplication::processEvents();
     auto* help = WindowOnFakes::TopLevel<HelpWindow>();
@@ -135,7 +152,7 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
     for (const char* item : {"mnuAbout", "mnuSetSpeed", "mnuSetTime"})
         w.Find<QAction>(item)->trigger();
     QTest::keyClick(w.Find("picRoad"), Qt::Key_Left);
-    QTRY_COMPARE_WITH_TIMEOUT(w.log.filter("|").size(), 6, 5000); // game over, not played again
+    QTRY_COMPARE_WITH_TIMEOUT(w.log.filter("|").size(), 7, 5000); // game over, its rank, not played again
     for (const QString& box : w.log.filter("|"))
         texts << box.split("|").mid(0, 2);
     for (const char* name : {"lblSpeed", "lblTime", "lblDist"}) {
@@ -290,17 +307,53 @@ private slots:
         QTest::newRow("sound dialog, OK") << "Alt+G, S, S, Return, Return, Left, Right" << 2;
         QTest::newRow("help by F1, Escape") << "F1, Esc, Right, Left" << 0;
         QTest::newRow("help from its menu, Ctrl+W") << "Alt+H, H, Ctrl+W, Left, Right" << 2;
+        QTest::newRow("best distances, Escape") << "Alt+G, B, Esc, Left, Right" << 2;
+        QTest::newRow("best distances, Empty: Enter says No") << "Alt+G, B, Alt+E, Return, Return, Space, Left" << 0;
     }
 
     void keysComeBackToTheRoad()
     {
         // At speed 0 the traffic drifts up and away: nothing meets the player.
-        WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}}, false, true);
+        const std::string best = "1.5 km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z";
+        WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}, {"1", best}}, false, true);
+        w.bestDistances.look = [](QWidget*) {}; // the keys close it
         QCOMPARE(TrackOfCar(*w.Find("picRoad"), MainControls(w)), 1);
         Walk(*w.form, FETCH(QString, keys));
+        QCOMPARE(w.settings["1"], best); // never emptied but by a Yes
         QCOMPARE(QApplication::activeModalWidget(), nullptr); // no box, no menu left open
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
         QCOMPARE(TrackOfCar(*w.Find("picRoad"), MainControls(w)), FETCH(int, track));
+    }
+
+    void bestDistances()
+    {
+        // 36 km/h for one tick: 0.001 km, the second best, between the two boxes, its
+        // row selected; then from the menu, emptied by a Yes, and so empty.
+        WindowOnFakes w({{"Sound", "2"}, {"Speed", "36"}, {"Time", "0.05"}, {"1", "2 km, 50 km/h, 9 s, crash, 2025-12-06T05:00:00Z"}});
+        w.answers = {Dialogs::Answer::Ok, Dialogs::Answer::No};
+        QStringList seen;
+        const auto look = [&](QWidget* table) {
+            auto* grid = table->findChild<QTableWidget*>("grdBest");
+            const auto selected = grid->selectionModel()->selectedRows();
+            seen << QStringLiteral("%1 boxes, %2, %3 rows, row %4 selected, %5").arg(w.log.filter("|").size())
+                        .arg(table->findChild<QLabel*>("lblSaid")->text()).arg(grid->rowCount())
+                        .arg(selected.isEmpty() ? -1 : selected[0].row()).arg(grid->item(grid->rowCount() - 1, 3)->text());
+            seen << (table->parentWidget() == w.form.get() ? "owned" : "not owned");
+            QTest::keyClick(table, Qt::Key_Return);
+        };
+        w.bestDistances.look = look;
+        QTRY_COMPARE_WITH_TIMEOUT(w.log.filter("|").size(), 2, 5000);
+        w.answers = {Dialogs::Answer::Yes};
+        w.bestDistances.look = [&](QWidget* table) {
+            table->findChild<QPushButton*>("cmdEmpty")->click();
+            seen << table->findChild<QLabel*>("lblSaid")->text() + QString(table->findChild<QPushButton*>("cmdEmpty")->isEnabled() ? ", can empty" : "");
+            QTest::keyClick(table, Qt::Key_Escape);
+        };
+        w.Find<QAction>("mnuBestDistances")->trigger();
+        QCOMPARE(seen, (QStringList{"1 boxes, Your 2nd best distance, 2 rows, row 1 selected, 0.05 s", "owned",
+                                    "No game has entered the table yet."}));
+        QCOMPARE(w.log.filter("|").last(), "Best Distances|Empty the table of best distances? This cannot be undone.");
+        QVERIFY(w.settings.count("1") + w.settings.count("2") == 0);
     }
 
     void virtualKeys()
@@ -420,17 +473,17 @@ private slots:
         QTest::addColumn<QStringList>("same");  // the texts as in English, numbers aside
         QTest::newRow("pseudo") << "pseudo" << QStringList{"[&Game]", "[Time Over!!]\r\n[You covered 0.003 km]", "[Road]"}
                                 << QStringList{};
-        QTest::newRow("de") << "de" << QStringList{"&Spiel", "Zeit abgelaufen!!\r\nSie sind 0,003 km weit gefahren", "PAUSE", "&Ja", "200 km/h"}
+        QTest::newRow("de") << "de" << QStringList{"&Spiel", "Zeit abgelaufen!!\r\nSie sind 0,003 km weit gefahren", "PAUSE", "&Ja", "200 km/h", "Ihre zweitbeste Strecke"}
                             << QStringList{"Vandrel!", "OK", "Version ", " km"};
-        QTest::newRow("fr") << "fr" << QStringList{"&Jeu", "Son", "PAUSE", "&Oui", "Annuler", "Route"}
-                            << QStringList{"Vandrel!", "OK", "Version ", " km", "Distance"};
-        QTest::newRow("es") << "es" << QStringList{"&Juego", "Sa&lir", "PAUSA", "&Sí", "Cancelar"}
+        QTest::newRow("fr") << "fr" << QStringList{"&Jeu", "Tintement du bonus seulement", "PAUSE", "&Oui", "Annuler", "Route", "Votre 2e meilleure distance"}
+                            << QStringList{"Vandrel!", "OK", "Version ", " km", "Distance", "Date"};
+        QTest::newRow("es") << "es" << QStringList{"&Juego", "Sa&lir", "PAUSA", "&Sí", "Cancelar", "Tu 2.ª mejor distancia"}
                             << QStringList{"Vandrel!", "&No", " km"};
     }
 
     void everyTextInThePlayersLanguage()
     {
-        const Stored stored{{"Sound", "2"}, {"Time", "0.05"}};
+        const Stored stored{{"Sound", "2"}, {"Time", "0.05"}, {"1", "1.5 km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z"}};
         QStringList faults, english;
         {
             WindowOnFakes w(stored);

@@ -23,6 +23,7 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     </message>
     <message>
         <source>Game Over</source>
+        <extracomment>The title of the two boxes at the end of a game</extracomment>
         <translation>Spiel vorbei</translation>
     </message>
     <message>
@@ -70,6 +71,7 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     <name>MenuCommands</name>
     <message>
         <source>Set Speed</source>
+        <extracomment>The title of the box that asks for the starting speed</extracomment>
         <translation>Geschwindigkeit festlegen</translation>
     </message>
     <message>
@@ -78,6 +80,7 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     </message>
     <message>
         <source>Set Time</source>
+        <extracomment>The title of the box that asks for the game&apos;s length</extracomment>
         <translation>Zeit festlegen</translation>
     </message>
     <message>
@@ -86,11 +89,13 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     </message>
     <message>
         <source>New Game</source>
+        <extracomment>The title of the box that says a new game begins</extracomment>
         <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>the place where you got this copy of Vandrel</source>
-        <translation>der Stelle, von der Sie dieses Exemplar von Vandrel haben</translation>
+        <extracomment>Where to report bugs when the build names no one: completes &quot;Report any bugs at %1&quot;</extracomment>
+        <translation>dort, wo Sie Vandrel bezogen haben</translation>
     </message>
     <message>
         <source>the Vandrel developers</source>
@@ -98,6 +103,7 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     </message>
     <message>
         <source>About</source>
+        <extracomment>The About box&apos;s title</extracomment>
         <translation>Über Vandrel</translation>
     </message>
     <message>
@@ -109,13 +115,27 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
         <translation>Erstellt von %1</translation>
     </message>
     <message>
-        <source>Report any bugs at %1</source>
-        <translation>Melden Sie Fehler bitte bei %1</translation>
-    </message>
-    <message>
         <source>Enter the Starting Speed: (between %1 and %2)</source>
         <extracomment>%1 and %2: the lowest and the highest starting speed, in km/h</extracomment>
         <translation>Geben Sie die Startgeschwindigkeit ein (zwischen %1 und %2):</translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <comment>to a phrase</comment>
+        <extracomment>%1: &quot;the place where you got this copy of Vandrel&quot;</extracomment>
+        <translation>Melden Sie Fehler bitte %1</translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <comment>to a web address</comment>
+        <extracomment>%1: a web address</extracomment>
+        <translation>Melden Sie Fehler bitte unter %1</translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <comment>to an e-mail address</comment>
+        <extracomment>%1: an e-mail address</extracomment>
+        <translation>Melden Sie Fehler bitte an %1</translation>
     </message>
 </context>
 <context>
@@ -142,7 +162,7 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     <message>
         <source>Sound</source>
         <extracomment>Only a chime when the time bonus is taken, no music</extracomment>
-        <translation>Ton</translation>
+        <translation>Nur Bonuston</translation>
     </message>
     <message>
         <source>No Sound</source>
@@ -165,9 +185,125 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     </message>
 </context>
 <context>
+    <name>frmBest</name>
+    <message>
+        <source>Your best distance so far</source>
+        <translation>Ihre bisher beste Strecke</translation>
+    </message>
+    <message>
+        <source>Your 2nd best distance</source>
+        <translation>Ihre zweitbeste Strecke</translation>
+    </message>
+    <message>
+        <source>Your 3rd best distance</source>
+        <translation>Ihre drittbeste Strecke</translation>
+    </message>
+    <message>
+        <source>Your 4th best distance</source>
+        <translation>Ihre viertbeste Strecke</translation>
+    </message>
+    <message>
+        <source>Your 5th best distance</source>
+        <translation>Ihre fünftbeste Strecke</translation>
+    </message>
+    <message>
+        <source>Your 6th best distance</source>
+        <translation>Ihre sechstbeste Strecke</translation>
+    </message>
+    <message>
+        <source>Your 7th best distance</source>
+        <translation>Ihre siebtbeste Strecke</translation>
+    </message>
+    <message>
+        <source>Your 8th best distance</source>
+        <translation>Ihre achtbeste Strecke</translation>
+    </message>
+    <message>
+        <source>Your 9th best distance</source>
+        <translation>Ihre neuntbeste Strecke</translation>
+    </message>
+    <message>
+        <source>Your 10th best distance</source>
+        <translation>Ihre zehntbeste Strecke</translation>
+    </message>
+    <message>
+        <source>Best Distances</source>
+        <translation>Beste Strecken</translation>
+    </message>
+    <message>
+        <source>Best distances</source>
+        <extracomment>The table, as screen readers name it</extracomment>
+        <translation>Beste Strecken</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Strecke</translation>
+    </message>
+    <message>
+        <source>Starting speed</source>
+        <translation>Startgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Game length</source>
+        <translation>Spieldauer</translation>
+    </message>
+    <message>
+        <source>Ending</source>
+        <translation>Spielende</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Empty...</source>
+        <translation>&amp;Leeren...</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <extracomment>A distance in the table of best distances</extracomment>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <extracomment>A starting speed in the table of best distances</extracomment>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A game&apos;s length in the table of best distances, in seconds</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Crashed</source>
+        <translation>Unfall</translation>
+    </message>
+    <message>
+        <source>Time over</source>
+        <translation>Zeit abgelaufen</translation>
+    </message>
+    <message>
+        <source>No game has entered the table yet.</source>
+        <translation>Bisher hat es noch kein Spiel in die Tabelle geschafft.</translation>
+    </message>
+    <message>
+        <source>Your best distances, the longest first</source>
+        <translation>Ihre besten Strecken, die längste zuerst</translation>
+    </message>
+    <message>
+        <source>Empty the table of best distances? This cannot be undone.</source>
+        <translation>Möchten Sie die Tabelle der besten Strecken leeren? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Vandrel!</source>
+        <extracomment>The game window&apos;s title: the game&apos;s name, said with excitement</extracomment>
         <translation>Vandrel!</translation>
     </message>
     <message>
@@ -207,11 +343,16 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
         <source>&amp;About</source>
         <translation>Ü&amp;ber Vandrel</translation>
     </message>
+    <message>
+        <source>&amp;Best Distances...</source>
+        <translation>Beste &amp;Strecken...</translation>
+    </message>
 </context>
 <context>
     <name>frmSound</name>
     <message>
         <source>Sound Options</source>
+        <extracomment>The sound dialog&apos;s title</extracomment>
         <translation>Toneinstellungen</translation>
     </message>
     <message>

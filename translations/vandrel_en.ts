@@ -22,6 +22,7 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
     </message>
     <message>
         <source>Game Over</source>
+        <extracomment>The title of the two boxes at the end of a game</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -69,6 +70,7 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
     <name>MenuCommands</name>
     <message>
         <source>Set Speed</source>
+        <extracomment>The title of the box that asks for the starting speed</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -77,6 +79,7 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
     </message>
     <message>
         <source>Set Time</source>
+        <extracomment>The title of the box that asks for the game&apos;s length</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -85,10 +88,12 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
     </message>
     <message>
         <source>New Game</source>
+        <extracomment>The title of the box that says a new game begins</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the place where you got this copy of Vandrel</source>
+        <extracomment>Where to report bugs when the build names no one: completes &quot;Report any bugs at %1&quot;</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -97,6 +102,7 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
     </message>
     <message>
         <source>About</source>
+        <extracomment>The About box&apos;s title</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -108,12 +114,26 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Report any bugs at %1</source>
+        <source>Enter the Starting Speed: (between %1 and %2)</source>
+        <extracomment>%1 and %2: the lowest and the highest starting speed, in km/h</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enter the Starting Speed: (between %1 and %2)</source>
-        <extracomment>%1 and %2: the lowest and the highest starting speed, in km/h</extracomment>
+        <source>Report any bugs at %1</source>
+        <comment>to a phrase</comment>
+        <extracomment>%1: &quot;the place where you got this copy of Vandrel&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <comment>to a web address</comment>
+        <extracomment>%1: a web address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <comment>to an e-mail address</comment>
+        <extracomment>%1: an e-mail address</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -164,9 +184,125 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
     </message>
 </context>
 <context>
+    <name>frmBest</name>
+    <message>
+        <source>Your best distance so far</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your 2nd best distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your 3rd best distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your 4th best distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your 5th best distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your 6th best distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your 7th best distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your 8th best distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your 9th best distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your 10th best distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best Distances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Best distances</source>
+        <extracomment>The table, as screen readers name it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting speed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Empty...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <extracomment>A distance in the table of best distances</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <extracomment>A starting speed in the table of best distances</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A game&apos;s length in the table of best distances, in seconds</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crashed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No game has entered the table yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your best distances, the longest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty the table of best distances? This cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Vandrel!</source>
+        <extracomment>The game window&apos;s title: the game&apos;s name, said with excitement</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -206,11 +342,16 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
         <source>&amp;About</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Best Distances...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmSound</name>
     <message>
         <source>Sound Options</source>
+        <extracomment>The sound dialog&apos;s title</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

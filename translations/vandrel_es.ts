@@ -23,6 +23,7 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     </message>
     <message>
         <source>Game Over</source>
+        <extracomment>The title of the two boxes at the end of a game</extracomment>
         <translation>Fin de la partida</translation>
     </message>
     <message>
@@ -70,6 +71,7 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     <name>MenuCommands</name>
     <message>
         <source>Set Speed</source>
+        <extracomment>The title of the box that asks for the starting speed</extracomment>
         <translation>Fijar velocidad</translation>
     </message>
     <message>
@@ -78,6 +80,7 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     </message>
     <message>
         <source>Set Time</source>
+        <extracomment>The title of the box that asks for the game&apos;s length</extracomment>
         <translation>Fijar tiempo</translation>
     </message>
     <message>
@@ -86,10 +89,12 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     </message>
     <message>
         <source>New Game</source>
+        <extracomment>The title of the box that says a new game begins</extracomment>
         <translation>Nueva partida</translation>
     </message>
     <message>
         <source>the place where you got this copy of Vandrel</source>
+        <extracomment>Where to report bugs when the build names no one: completes &quot;Report any bugs at %1&quot;</extracomment>
         <translation>el sitio donde conseguiste esta copia de Vandrel</translation>
     </message>
     <message>
@@ -98,6 +103,7 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     </message>
     <message>
         <source>About</source>
+        <extracomment>The About box&apos;s title</extracomment>
         <translation>Acerca de Vandrel</translation>
     </message>
     <message>
@@ -109,13 +115,27 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
         <translation>Creado por %1</translation>
     </message>
     <message>
-        <source>Report any bugs at %1</source>
-        <translation>Informa de los errores en %1</translation>
-    </message>
-    <message>
         <source>Enter the Starting Speed: (between %1 and %2)</source>
         <extracomment>%1 and %2: the lowest and the highest starting speed, in km/h</extracomment>
         <translation>Introduce la velocidad inicial (entre %1 y %2):</translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <comment>to a phrase</comment>
+        <extracomment>%1: &quot;the place where you got this copy of Vandrel&quot;</extracomment>
+        <translation>Informa de los errores en %1</translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <comment>to a web address</comment>
+        <extracomment>%1: a web address</extracomment>
+        <translation>Informa de los errores en %1</translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <comment>to an e-mail address</comment>
+        <extracomment>%1: an e-mail address</extracomment>
+        <translation>Informa de los errores escribiendo a %1</translation>
     </message>
 </context>
 <context>
@@ -142,7 +162,7 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     <message>
         <source>Sound</source>
         <extracomment>Only a chime when the time bonus is taken, no music</extracomment>
-        <translation>Sonido</translation>
+        <translation>Solo la campanilla de bonificación</translation>
     </message>
     <message>
         <source>No Sound</source>
@@ -165,9 +185,125 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     </message>
 </context>
 <context>
+    <name>frmBest</name>
+    <message>
+        <source>Your best distance so far</source>
+        <translation>Tu mejor distancia hasta ahora</translation>
+    </message>
+    <message>
+        <source>Your 2nd best distance</source>
+        <translation>Tu 2.ª mejor distancia</translation>
+    </message>
+    <message>
+        <source>Your 3rd best distance</source>
+        <translation>Tu 3.ª mejor distancia</translation>
+    </message>
+    <message>
+        <source>Your 4th best distance</source>
+        <translation>Tu 4.ª mejor distancia</translation>
+    </message>
+    <message>
+        <source>Your 5th best distance</source>
+        <translation>Tu 5.ª mejor distancia</translation>
+    </message>
+    <message>
+        <source>Your 6th best distance</source>
+        <translation>Tu 6.ª mejor distancia</translation>
+    </message>
+    <message>
+        <source>Your 7th best distance</source>
+        <translation>Tu 7.ª mejor distancia</translation>
+    </message>
+    <message>
+        <source>Your 8th best distance</source>
+        <translation>Tu 8.ª mejor distancia</translation>
+    </message>
+    <message>
+        <source>Your 9th best distance</source>
+        <translation>Tu 9.ª mejor distancia</translation>
+    </message>
+    <message>
+        <source>Your 10th best distance</source>
+        <translation>Tu 10.ª mejor distancia</translation>
+    </message>
+    <message>
+        <source>Best Distances</source>
+        <translation>Mejores distancias</translation>
+    </message>
+    <message>
+        <source>Best distances</source>
+        <extracomment>The table, as screen readers name it</extracomment>
+        <translation>Mejores distancias</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distancia</translation>
+    </message>
+    <message>
+        <source>Starting speed</source>
+        <translation>Velocidad inicial</translation>
+    </message>
+    <message>
+        <source>Game length</source>
+        <translation>Duración de la partida</translation>
+    </message>
+    <message>
+        <source>Ending</source>
+        <translation>Final</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>&amp;Empty...</source>
+        <translation>&amp;Vaciar...</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <extracomment>A distance in the table of best distances</extracomment>
+        <translation>%1 km</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <extracomment>A starting speed in the table of best distances</extracomment>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A game&apos;s length in the table of best distances, in seconds</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Crashed</source>
+        <translation>Choque</translation>
+    </message>
+    <message>
+        <source>Time over</source>
+        <translation>Tiempo agotado</translation>
+    </message>
+    <message>
+        <source>No game has entered the table yet.</source>
+        <translation>Todavía no ha entrado ninguna partida en la tabla.</translation>
+    </message>
+    <message>
+        <source>Your best distances, the longest first</source>
+        <translation>Tus mejores distancias, de la más larga a la más corta</translation>
+    </message>
+    <message>
+        <source>Empty the table of best distances? This cannot be undone.</source>
+        <translation>¿Quieres vaciar la tabla de mejores distancias? Esto no se puede deshacer.</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Vandrel!</source>
+        <extracomment>The game window&apos;s title: the game&apos;s name, said with excitement</extracomment>
         <translation>Vandrel!</translation>
     </message>
     <message>
@@ -207,11 +343,16 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
         <source>&amp;About</source>
         <translation>A&amp;cerca de Vandrel</translation>
     </message>
+    <message>
+        <source>&amp;Best Distances...</source>
+        <translation>&amp;Mejores distancias...</translation>
+    </message>
 </context>
 <context>
     <name>frmSound</name>
     <message>
         <source>Sound Options</source>
+        <extracomment>The sound dialog&apos;s title</extracomment>
         <translation>Opciones de sonido</translation>
     </message>
     <message>

@@ -6,12 +6,12 @@
     <message>
         <source>A car game: dodge the traffic on a three-lane road.
 Qt&apos;s own options, such as -platform and -style, work too.</source>
-        <translation>Un jeu de voiture : évitez la circulation sur une route à trois voies.
+        <translation>Un jeu de voiture&#xa0;: évitez la circulation sur une route à trois voies.
 Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</translation>
     </message>
     <message>
         <source>%1: unexpected argument &apos;%2&apos;.</source>
-        <translation>%1 : argument inattendu « %2 ».</translation>
+        <translation>%1&#xa0;: argument inattendu «&#xa0;%2&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -19,15 +19,16 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     <message>
         <source>%1 kmph</source>
         <extracomment>The speed, in the row under the road: short</extracomment>
-        <translation>%1 km/h</translation>
+        <translation>%1&#xa0;km/h</translation>
     </message>
     <message>
         <source>Game Over</source>
+        <extracomment>The title of the two boxes at the end of a game</extracomment>
         <translation>Partie terminée</translation>
     </message>
     <message>
         <source>You covered %1 km</source>
-        <translation>Vous avez parcouru %1 km</translation>
+        <translation>Vous avez parcouru %1&#xa0;km</translation>
     </message>
     <message>
         <source>Play Again?</source>
@@ -43,12 +44,12 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     </message>
     <message>
         <source>%1 km</source>
-        <translation>%1 km</translation>
+        <translation>%1&#xa0;km</translation>
     </message>
     <message>
         <source>%1 sec</source>
         <extracomment>The time left, in the row under the road beside the speed and the distance: short</extracomment>
-        <translation>%1 s</translation>
+        <translation>%1&#xa0;s</translation>
     </message>
 </context>
 <context>
@@ -70,6 +71,7 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     <name>MenuCommands</name>
     <message>
         <source>Set Speed</source>
+        <extracomment>The title of the box that asks for the starting speed</extracomment>
         <translation>Régler la vitesse</translation>
     </message>
     <message>
@@ -78,6 +80,7 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     </message>
     <message>
         <source>Set Time</source>
+        <extracomment>The title of the box that asks for the game&apos;s length</extracomment>
         <translation>Régler la durée</translation>
     </message>
     <message>
@@ -86,10 +89,12 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     </message>
     <message>
         <source>New Game</source>
+        <extracomment>The title of the box that says a new game begins</extracomment>
         <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>the place where you got this copy of Vandrel</source>
+        <extracomment>Where to report bugs when the build names no one: completes &quot;Report any bugs at %1&quot;</extracomment>
         <translation>l&apos;endroit où vous vous êtes procuré cette copie de Vandrel</translation>
     </message>
     <message>
@@ -98,6 +103,7 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     </message>
     <message>
         <source>About</source>
+        <extracomment>The About box&apos;s title</extracomment>
         <translation>À propos de Vandrel</translation>
     </message>
     <message>
@@ -109,13 +115,27 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
         <translation>Créé par %1</translation>
     </message>
     <message>
-        <source>Report any bugs at %1</source>
-        <translation>Signalez les bogues à %1</translation>
-    </message>
-    <message>
         <source>Enter the Starting Speed: (between %1 and %2)</source>
         <extracomment>%1 and %2: the lowest and the highest starting speed, in km/h</extracomment>
         <translation>Saisissez la vitesse de départ (entre %1 et %2)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <comment>to a phrase</comment>
+        <extracomment>%1: &quot;the place where you got this copy of Vandrel&quot;</extracomment>
+        <translation>Signalez les bogues à %1</translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <comment>to a web address</comment>
+        <extracomment>%1: a web address</extracomment>
+        <translation>Signalez les bogues sur %1</translation>
+    </message>
+    <message>
+        <source>Report any bugs at %1</source>
+        <comment>to an e-mail address</comment>
+        <extracomment>%1: an e-mail address</extracomment>
+        <translation>Signalez les bogues à %1</translation>
     </message>
 </context>
 <context>
@@ -142,7 +162,7 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     <message>
         <source>Sound</source>
         <extracomment>Only a chime when the time bonus is taken, no music</extracomment>
-        <translation>Son</translation>
+        <translation>Tintement du bonus seulement</translation>
     </message>
     <message>
         <source>No Sound</source>
@@ -165,9 +185,125 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     </message>
 </context>
 <context>
+    <name>frmBest</name>
+    <message>
+        <source>Your best distance so far</source>
+        <translation>Votre meilleure distance à ce jour</translation>
+    </message>
+    <message>
+        <source>Your 2nd best distance</source>
+        <translation>Votre 2e meilleure distance</translation>
+    </message>
+    <message>
+        <source>Your 3rd best distance</source>
+        <translation>Votre 3e meilleure distance</translation>
+    </message>
+    <message>
+        <source>Your 4th best distance</source>
+        <translation>Votre 4e meilleure distance</translation>
+    </message>
+    <message>
+        <source>Your 5th best distance</source>
+        <translation>Votre 5e meilleure distance</translation>
+    </message>
+    <message>
+        <source>Your 6th best distance</source>
+        <translation>Votre 6e meilleure distance</translation>
+    </message>
+    <message>
+        <source>Your 7th best distance</source>
+        <translation>Votre 7e meilleure distance</translation>
+    </message>
+    <message>
+        <source>Your 8th best distance</source>
+        <translation>Votre 8e meilleure distance</translation>
+    </message>
+    <message>
+        <source>Your 9th best distance</source>
+        <translation>Votre 9e meilleure distance</translation>
+    </message>
+    <message>
+        <source>Your 10th best distance</source>
+        <translation>Votre 10e meilleure distance</translation>
+    </message>
+    <message>
+        <source>Best Distances</source>
+        <translation>Meilleures distances</translation>
+    </message>
+    <message>
+        <source>Best distances</source>
+        <extracomment>The table, as screen readers name it</extracomment>
+        <translation>Meilleures distances</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Starting speed</source>
+        <translation>Vitesse de départ</translation>
+    </message>
+    <message>
+        <source>Game length</source>
+        <translation>Durée de la partie</translation>
+    </message>
+    <message>
+        <source>Ending</source>
+        <translation>Fin de partie</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>&amp;Empty...</source>
+        <translation>&amp;Vider...</translation>
+    </message>
+    <message>
+        <source>%1 km</source>
+        <extracomment>A distance in the table of best distances</extracomment>
+        <translation>%1&#xa0;km</translation>
+    </message>
+    <message>
+        <source>%1 km/h</source>
+        <extracomment>A starting speed in the table of best distances</extracomment>
+        <translation>%1&#xa0;km/h</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>A game&apos;s length in the table of best distances, in seconds</extracomment>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>Crashed</source>
+        <translation>Collision</translation>
+    </message>
+    <message>
+        <source>Time over</source>
+        <translation>Temps écoulé</translation>
+    </message>
+    <message>
+        <source>No game has entered the table yet.</source>
+        <translation>Aucune partie ne figure encore dans le tableau.</translation>
+    </message>
+    <message>
+        <source>Your best distances, the longest first</source>
+        <translation>Vos meilleures distances, de la plus longue à la plus courte</translation>
+    </message>
+    <message>
+        <source>Empty the table of best distances? This cannot be undone.</source>
+        <translation>Voulez-vous vider le tableau des meilleures distances&#xa0;? Cette opération est irréversible.</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Vandrel!</source>
+        <extracomment>The game window&apos;s title: the game&apos;s name, said with excitement</extracomment>
         <translation>Vandrel!</translation>
     </message>
     <message>
@@ -207,11 +343,16 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
         <source>&amp;About</source>
         <translation>À &amp;propos de Vandrel</translation>
     </message>
+    <message>
+        <source>&amp;Best Distances...</source>
+        <translation>&amp;Meilleures distances...</translation>
+    </message>
 </context>
 <context>
     <name>frmSound</name>
     <message>
         <source>Sound Options</source>
+        <extracomment>The sound dialog&apos;s title</extracomment>
         <translation>Options sonores</translation>
     </message>
     <message>

@@ -6,7 +6,8 @@
 class Dialogs
 {
 public:
-    enum class Style { OkOnly, OkExclamation, OkInformation, YesNoQuestion };
+    // YesNoQuestionNo: No is the default, for what cannot be undone.
+    enum class Style { OkOnly, OkExclamation, OkInformation, YesNoQuestion, YesNoQuestionNo };
     enum class Answer { Ok, Yes, No };
 
     virtual ~Dialogs() = default;

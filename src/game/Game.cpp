@@ -44,6 +44,7 @@ Game::Game(MainControls& controls, SoundChoice& soundChoice, Outside outside, Ga
       mOutside(outside),
       mWindow(window),
       mSettings(outside.store),
+      mBestDistances(outside.store),
       mDecimalSeparator(std::move(decimalSeparator)),
       mProgramFolder(std::move(programFolder)),
       //: The speed, in the row under the road: short
@@ -120,15 +121,20 @@ void Game::SetSpeed(std::int16_t intSp)
     mControls.lblSpeed->Caption = Translator::Fill(mSpeedText, Numbers::TextOfInteger(intSp));
 }
 
-void Game::EndGame(const std::string& Reason)
+void Game::EndGame(const std::string& Reason, BestDistance::Ending how)
 {
     if (IsBusy())
         return;
     mInGameOver = true;
+    //: The title of the two boxes at the end of a game
     const std::string title = mOutside.texts.Translate("Game", "Game Over");
     const std::string covered =
         Translator::Fill(mOutside.texts.Translate("Game", "You covered %1 km"), Shown(mDistance));
     mOutside.dialogs.MsgBox(Reason + "\r\n" + covered, Dialogs::Style::OkExclamation, title);
+    // The distance as the box showed it; the table is written only when it enters.
+    const BestDistance played{Numbers::Round3(mDistance), mStartSpeed, mGameTime, how, mOutside.clock.Now()};
+    if (const auto rank = mBestDistances.Enter(played))
+        mWindow.ShowBestDistances(*rank);
     const std::string again = mOutside.texts.Translate("Game", "Play Again?");
     const auto answer = mOutside.dialogs.MsgBox(again, Dialogs::Style::YesNoQuestion, title);
     mInGameOver = false;
@@ -218,7 +224,7 @@ void Game::Tick()
     ShowDistanceAndTime();
 
     if (mTimeLeft <= 0)
-        EndGame(mOutside.texts.Translate("Game", "Time Over!!"));
+        EndGame(mOutside.texts.Translate("Game", "Time Over!!"), BestDistance::Ending::timeOver);
 }
 
 void Game::ScrollDivider(std::array<std::shared_ptr<Control>, 8>& marks)
@@ -257,7 +263,7 @@ void Game::CheckCrash()
 {
     for (const auto& racer : mRacers) {
         if (Hits(*racer)) {
-            EndGame(mOutside.texts.Translate("Game", "Crashed!!"));
+            EndGame(mOutside.texts.Translate("Game", "Crashed!!"), BestDistance::Ending::crash);
             if (mEnded)
                 return;
         }

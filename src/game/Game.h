@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/BestDistances.h"
 #include "game/InitialSettings.h"
 #include "game/Outside.h"
 #include "game/clsCar.h"
@@ -52,7 +53,8 @@ public:
 
     void GameStart();
     void SetSpeed(std::int16_t intSp);
-    void EndGame(const std::string& Reason);
+    // how: for the table of best distances, which the game enters when it ranks.
+    void EndGame(const std::string& Reason, BestDistance::Ending how);
     void SetRandom(clsCar& aCar, bool IsLabel);
     bool CheckPos(std::int16_t StartPos, std::int16_t ThePos, float CarLength) const;
     void Tick();
@@ -86,6 +88,7 @@ private:
     Outside mOutside;
     GameWindow& mWindow;
     InitialSettings mSettings;
+    BestDistances mBestDistances;
     std::string mDecimalSeparator;
     std::string mProgramFolder;
     // The labels' texts in the player's language, %1 for the number: looked up

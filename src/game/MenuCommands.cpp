@@ -43,6 +43,7 @@ void MenuCommands::mnuSetSpeed_Click()
                              {Numbers::TextOfInteger(InitialSettings::lowestSpeed),
                               Numbers::TextOfInteger(InitialSettings::highestSpeed)});
         const std::string answer =
+            //: The title of the box that asks for the starting speed
             mDialogs.InputBox(prompt, mTexts.Translate("MenuCommands", "Set Speed"), Numbers::TextOfInteger(stored));
         if (answer.empty())
             return; // the game stays paused
@@ -61,6 +62,7 @@ void MenuCommands::mnuSetTime_Click()
         const double stored = Numbers::NumberFromText(mSettings.Get(InitialSettings::time));
         const std::string answer =
             mDialogs.InputBox(mTexts.Translate("MenuCommands", "Enter the time:"),
+                              //: The title of the box that asks for the game's length
                               mTexts.Translate("MenuCommands", "Set Time"),
                               Numbers::TextOfNumber(stored, mDecimalSeparator));
         if (answer.empty())
@@ -76,6 +78,7 @@ void MenuCommands::mnuSetTime_Click()
 void MenuCommands::Restart(std::string_view key, const std::string& value)
 {
     mDialogs.MsgBox(mTexts.Translate("MenuCommands", "The game will now restart"), Dialogs::Style::OkInformation,
+                    //: The title of the box that says a new game begins
                     mTexts.Translate("MenuCommands", "New Game"));
     Resume();
     mSettings.Save(key, value);
@@ -96,18 +99,32 @@ double MenuCommands::Typed(const std::string& answer) const
     return Numbers::NumberFromText(read);
 }
 
+std::string MenuCommands::WhereToReport() const
+{
+    // One English text, three in other languages: no one preposition fits an
+    // address, a web page and a phrase.
+    if (aboutContact.empty())
+        return Translator::Fill(
+            //: %1: "the place where you got this copy of Vandrel"
+            mTexts.Translate("MenuCommands", "Report any bugs at %1", "to a phrase"),
+            //: Where to report bugs when the build names no one: completes "Report any bugs at %1"
+            mTexts.Translate("MenuCommands", "the place where you got this copy of Vandrel"));
+    const std::string contact(aboutContact);
+    if (contact.find("://") != std::string::npos)
+        //: %1: a web address
+        return Translator::Fill(mTexts.Translate("MenuCommands", "Report any bugs at %1", "to a web address"), contact);
+    //: %1: an e-mail address
+    return Translator::Fill(mTexts.Translate("MenuCommands", "Report any bugs at %1", "to an e-mail address"), contact);
+}
+
 void MenuCommands::mnuAbout_Click()
 {
-    const std::string contact =
-        aboutContact.empty() ? mTexts.Translate("MenuCommands", "the place where you got this copy of Vandrel")
-                             : std::string(aboutContact);
     const std::string version =
         Translator::Fill(mTexts.Translate("MenuCommands", "Vandrel Version %1"), VANDREL_SHORT_VERSION);
     const std::string author = Translator::Fill(mTexts.Translate("MenuCommands", "Created by %1"),
                                                 mTexts.Translate("MenuCommands", "the Vandrel developers"));
-    const std::string report =
-        Translator::Fill(mTexts.Translate("MenuCommands", "Report any bugs at %1"), contact);
-    mDialogs.MsgBox(version + " \r\n" + author + "\r\n" + report, Dialogs::Style::OkOnly,
+    mDialogs.MsgBox(version + " \r\n" + author + "\r\n" + WhereToReport(), Dialogs::Style::OkOnly,
+                    //: The About box's title
                     mTexts.Translate("MenuCommands", "About"));
 }
 

@@ -38,6 +38,8 @@ private:
     void Resume();
     void Restart(std::string_view key, const std::string& value);
     double Typed(const std::string& answer) const;
+    // The About box's last line: where to report bugs, in the player's language.
+    std::string WhereToReport() const;
 
     Game& mGame;
     InitialSettings mSettings;

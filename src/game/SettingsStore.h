@@ -16,4 +16,7 @@ public:
     // Creates or replaces the value.
     virtual void SaveSetting(std::string_view appName, std::string_view section,
                              std::string_view key, std::string_view value) = 0;
+
+    // Removes the key; a missing one is no error.
+    virtual void DeleteSetting(std::string_view appName, std::string_view section, std::string_view key) = 0;
 };

@@ -14,8 +14,13 @@ public:
     virtual ~Translator() = default;
 
     // The player's version of source. A text may hold %1 for what the game fills
-    // in with Fill.
-    virtual std::string Translate(const char* context, const char* source) const = 0;
+    // in with Fill. disambiguation tells apart one English text that other
+    // languages say in different ways.
+    virtual std::string Translate(const char* context, const char* source, const char* disambiguation) const = 0;
+    std::string Translate(const char* context, const char* source) const
+    {
+        return Translate(context, source, nullptr);
+    }
 
     // text with every %1 replaced by the first value, %2 by the second and so on
     // up to %9, in one pass: a value that holds "%1" stays as it is, and a %N with

@@ -15,7 +15,7 @@ PlayerLanguage::PlayerLanguage(const QLocale& locale)
         QCoreApplication::installTranslator(&mQt);
 }
 
-std::string PlayerLanguage::Translate(const char* context, const char* source) const
+std::string PlayerLanguage::Translate(const char* context, const char* source, const char* disambiguation) const
 {
-    return QCoreApplication::translate(context, source).toStdString();
+    return QCoreApplication::translate(context, source, disambiguation).toStdString();
 }

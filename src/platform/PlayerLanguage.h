@@ -20,7 +20,8 @@ public:
     PlayerLanguage(const PlayerLanguage&) = delete;
     PlayerLanguage& operator=(const PlayerLanguage&) = delete;
 
-    std::string Translate(const char* context, const char* source) const override;
+    using Translator::Translate;
+    std::string Translate(const char* context, const char* source, const char* disambiguation) const override;
 
 private:
     QTranslator mGame;

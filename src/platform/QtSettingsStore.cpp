@@ -48,3 +48,10 @@ void QtSettingsStore::SaveSetting(std::string_view appName, std::string_view sec
     store.setValue(KeyPath(section, key), FromUtf8(value));
     store.sync();
 }
+
+void QtSettingsStore::DeleteSetting(std::string_view appName, std::string_view section, std::string_view key)
+{
+    QSettings& store = Store(appName);
+    store.remove(KeyPath(section, key));
+    store.sync();
+}

@@ -23,6 +23,7 @@ public:
                            std::string_view key) const override;
     void SaveSetting(std::string_view appName, std::string_view section,
                      std::string_view key, std::string_view value) override;
+    void DeleteSetting(std::string_view appName, std::string_view section, std::string_view key) override;
 
 private:
     QSettings& Store(std::string_view appName) const;

@@ -40,11 +40,14 @@ Dialogs::Answer QtDialogs::MsgBox(const std::string& prompt, Style style, const 
     case Style::OkExclamation: icon = QMessageBox::Warning; break;
     case Style::OkInformation: icon = QMessageBox::Information; break;
     case Style::YesNoQuestion:
+    case Style::YesNoQuestionNo:
         icon = QMessageBox::Question;
         buttons = QMessageBox::Yes | QMessageBox::No;
         break;
     }
     QMessageBox box(icon, Text(title), Text(prompt), buttons, mOwner);
+    if (style == Style::YesNoQuestionNo)
+        box.setDefaultButton(QMessageBox::No);
     MakeRoomForTheTitle(box);
     const int pressed = box.exec();
     if (pressed == QMessageBox::Yes)

@@ -7,6 +7,7 @@
 #include "ui/StatusRow.h"
 #include "ui/Twips.h"
 #include "ui/WindowPlacement.h"
+#include "ui/frmBest.h"
 #include "ui/frmSound.h"
 
 #include <QApplication>
@@ -34,8 +35,10 @@ frmMain::frmMain(Outside outside, std::string programFolder,
       mGame(mControls, mSoundChoice,
             Outside{outside.store, outside.sound, outside.random, outside.clock, *this, outside.texts}, *this,
             QLocale().decimalPoint().toStdString(), std::move(programFolder)),
-      mMenus(mGame, outside.store, *this, outside.texts, QLocale().decimalPoint().toStdString())
+      mMenus(mGame, outside.store, *this, outside.texts, QLocale().decimalPoint().toStdString()),
+      mBestDistances(outside.store)
 {
+    //: The game window's title: the game's name, said with excitement
     setWindowTitle(tr("Vandrel!"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
 
@@ -92,6 +95,8 @@ void frmMain::BuildMenus()
     addItem(game, tr("Set &Speed"), "mnuSetSpeed", [this] { Command(&MenuCommands::mnuSetSpeed_Click); });
     addItem(game, tr("Set &Time"), "mnuSetTime", [this] { Command(&MenuCommands::mnuSetTime_Click); });
     addItem(game, tr("&Sound..."), "mnuSound", [this] { mnuSound_Click(); });
+    // The table at any time; the menu has paused the game, and it stays paused.
+    addItem(game, tr("&Best Distances..."), "mnuBestDistances", [this] { ShowBestDistances(0); });
     // Exit ends the program at once, without the closing steps.
     addItem(game, tr("E&xit"), "mnuExit", [] { QCoreApplication::exit(0); });
     addItem(help, tr("&Help"), "mnuHelp", [this] { mnuHelp_Click(); });
@@ -177,6 +182,13 @@ void frmMain::showEvent(QShowEvent* event)
 void frmMain::Unload()
 {
     close();
+}
+
+void frmMain::ShowBestDistances(std::size_t newRank)
+{
+    Sync(); // over the game as it is now, as a box
+    frmBest table(mBestDistances, *this, QLocale().decimalPoint().toStdString(), newRank, this);
+    table.exec();
 }
 
 Dialogs::Answer frmMain::MsgBox(const std::string& prompt, Style style, const std::string& title)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/BestDistances.h"
 #include "game/Dialogs.h"
 #include "game/Game.h"
 #include "game/GameWindow.h"
@@ -41,6 +42,7 @@ protected:
 
 private:
     void Unload() override;
+    void ShowBestDistances(std::size_t newRank) override;
     Answer MsgBox(const std::string& prompt, Style style, const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& preset) override;
@@ -59,6 +61,7 @@ private:
     SoundChoice mSoundChoice;
     Game mGame;
     MenuCommands mMenus;
+    BestDistances mBestDistances;
     QTimer mTimer1;
     std::unique_ptr<frmSound> mSoundDialog;
     std::unique_ptr<HelpWindow> mHelp;

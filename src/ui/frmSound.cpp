@@ -23,6 +23,7 @@ frmSound::frmSound(SoundChoice& choice, QWidget* mainWindow,
       mMainWindow(mainWindow),
       mFileTypes(std::move(fileTypes))
 {
+    //: The sound dialog's title
     setWindowTitle(tr("Sound Options"));
     setFixedSize(Twips::ToPixels(0, 0, 3825, 2160).size());
 
