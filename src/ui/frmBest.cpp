@@ -117,6 +117,7 @@ void frmBest::Fill()
         mSaid->setText(RankWords(mNewRank));
     else
         mSaid->setText(tr("Your best distances, the longest first"));
+    mGrid->setAccessibleDescription(mSaid->text()); // read with the table as it takes the focus
     if (mNewRank >= 1 && mNewRank <= games.size())
         mGrid->selectRow(int(mNewRank) - 1);
     mEmpty->setEnabled(!games.empty());
