@@ -14,8 +14,7 @@
 
 #include <memory>
 
-// Closes each table of best distances as it opens, logged as a box ("title|what it
-// says"); or, once it is open, lets a test look at it and close it.
+// Closes each table of best distances as it opens, logged as a box; or lets a test look.
 struct BestDistancesCloser : QObject
 {
     explicit BestDistancesCloser(QStringList& log) : mLog(log) { qApp->installEventFilter(this); }

@@ -327,8 +327,7 @@ private slots:
 
     void bestDistances()
     {
-        // 36 km/h for one tick: 0.001 km, the second best, between the two boxes, its
-        // row selected; then from the menu, emptied by a Yes, and so empty.
+        // 0.001 km, the second best, between the boxes, selected; then from the menu, emptied by a Yes.
         WindowOnFakes w({{"Sound", "2"}, {"Speed", "36"}, {"Time", "0.05"}, {"1", "2 km, 50 km/h, 9 s, crash, 2025-12-06T05:00:00Z"}});
         w.answers = {Dialogs::Answer::Ok, Dialogs::Answer::No};
         QStringList seen;

@@ -99,22 +99,21 @@ double MenuCommands::Typed(const std::string& answer) const
     return Numbers::NumberFromText(read);
 }
 
-std::string MenuCommands::WhereToReport() const
+std::string MenuCommands::WhereToReport(const Translator& texts, const std::string& contact)
 {
     // One English text, three in other languages: no one preposition fits an
     // address, a web page and a phrase.
-    if (aboutContact.empty())
+    if (contact.empty())
         return Translator::Fill(
             //: %1: "the place where you got this copy of Vandrel"
-            mTexts.Translate("MenuCommands", "Report any bugs at %1", "to a phrase"),
+            texts.Translate("MenuCommands", "Report any bugs at %1", "to a phrase"),
             //: Where to report bugs when the build names no one: completes "Report any bugs at %1"
-            mTexts.Translate("MenuCommands", "the place where you got this copy of Vandrel"));
-    const std::string contact(aboutContact);
+            texts.Translate("MenuCommands", "the place where you got this copy of Vandrel"));
     if (contact.find("://") != std::string::npos)
         //: %1: a web address
-        return Translator::Fill(mTexts.Translate("MenuCommands", "Report any bugs at %1", "to a web address"), contact);
+        return Translator::Fill(texts.Translate("MenuCommands", "Report any bugs at %1", "to a web address"), contact);
     //: %1: an e-mail address
-    return Translator::Fill(mTexts.Translate("MenuCommands", "Report any bugs at %1", "to an e-mail address"), contact);
+    return Translator::Fill(texts.Translate("MenuCommands", "Report any bugs at %1", "to an e-mail address"), contact);
 }
 
 void MenuCommands::mnuAbout_Click()
@@ -123,7 +122,7 @@ void MenuCommands::mnuAbout_Click()
         Translator::Fill(mTexts.Translate("MenuCommands", "Vandrel Version %1"), VANDREL_SHORT_VERSION);
     const std::string author = Translator::Fill(mTexts.Translate("MenuCommands", "Created by %1"),
                                                 mTexts.Translate("MenuCommands", "the Vandrel developers"));
-    mDialogs.MsgBox(version + " \r\n" + author + "\r\n" + WhereToReport(), Dialogs::Style::OkOnly,
+    mDialogs.MsgBox(version + " \r\n" + author + "\r\n" + WhereToReport(mTexts, std::string(aboutContact)), Dialogs::Style::OkOnly,
                     //: The About box's title
                     mTexts.Translate("MenuCommands", "About"));
 }

@@ -34,12 +34,14 @@ public:
     void mnuSetTime_Click();
     void mnuAbout_Click();
 
+    // The About box's last line: where to report bugs (an e-mail address, a web
+    // address, or none), in the player's language.
+    static std::string WhereToReport(const Translator& texts, const std::string& contact);
+
 private:
     void Resume();
     void Restart(std::string_view key, const std::string& value);
     double Typed(const std::string& answer) const;
-    // The About box's last line: where to report bugs, in the player's language.
-    std::string WhereToReport() const;
 
     Game& mGame;
     InitialSettings mSettings;
