@@ -323,7 +323,7 @@ private slots:
                                                          << "2 1@1 1@9 1@46";
         QTest::newRow("the eleventh stays out") << ten << 0.5 << 0 << "10 9 8 7 6 5 4 3 2 1";
         QTest::newRow("a better one pushes the last out") << ten << 5.5 << 6 << "10 9 8 7 6 5.5 5 4 3 2";
-        QTest::newRow("the store's own commas") << QStringList{"2 km,100 km/h,30 s,time over,2025-12-06T05:00:00Z"}
+        QTest::newRow("the store's own commas, blanks before them") << QStringList{"2 km ,100 km/h,30 s ,time over ,2025-12-06T05:00:00Z"}
                                                 << 0.0 << 0 << "2";
         QTest::newRow("a record writes the good ones") << QStringList{at("3"), at("x"), at("1")} << 2.0 << 2
                                                        << "3 2 1";
