@@ -1,3 +1,4 @@
+#include "Program.h"
 #include "game/Game.h"
 #include "game/RandomGenerator.h"
 #include "platform/CommandLine.h"
@@ -13,6 +14,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -40,8 +42,8 @@ void PreferRasterOnWayland()
 // Shows the splash window and runs the event loop until the last window closes.
 int main(int argc, char* argv[])
 {
-    QApplication::setApplicationName(QStringLiteral("Vandrel"));
-    QApplication::setApplicationVersion(QStringLiteral(VANDREL_VERSION));
+    QApplication::setApplicationName(QLatin1String(Program::name));
+    QApplication::setApplicationVersion(QLatin1String(Program::version));
     CommandLine::AnswerQueries(argc, argv);
     PreferRasterOnWayland();
     QuitOnSignal quitOnSignal; // before the application starts any thread
@@ -50,7 +52,7 @@ int main(int argc, char* argv[])
     CommandLine::RefuseTheRest(app);
     quitOnSignal.Watch([] { QCoreApplication::exit(0); });
     // The Wayland app id, so the desktop matches the window to its entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.vandrel.Vandrel"));
+    QGuiApplication::setDesktopFileName(QLatin1String(Program::desktopId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
 
     QtSettingsStore store;
@@ -64,8 +66,9 @@ int main(int argc, char* argv[])
         qWarning("Vandrel: no bonus sound: %s is not in %s", Game::bonusSound, folder.c_str());
     std::unique_ptr<frmMain> window;
 
-    // Deletes itself once it has handed over to the main window.
-    auto* splash = new frmSplash([&] {
+    // Deletes itself once it has handed over to the main window; one still up
+    // when the program ends early is deleted here.
+    const QPointer<frmSplash> splash = new frmSplash([&] {
         if (!window) {
             window = std::make_unique<frmMain>(Outside{store, sound, random, clock, dialogs, language},
                                                folder,
@@ -75,7 +78,8 @@ int main(int argc, char* argv[])
         window->show();
     });
     splash->show();
-    if (quitOnSignal.Requested()) // while the splash came up: no loop to end yet
-        return 0;
-    return app.exec();
+    // A quit asked for while the splash came up has no loop to end yet.
+    const int status = quitOnSignal.Requested() ? 0 : app.exec();
+    delete splash.data();
+    return status;
 }

@@ -3,6 +3,7 @@
 // the sound choice and the random numbers.
 
 #include "Fakes.h"
+#include "Program.h"
 #include "game/Control.h"
 #include "game/MenuCommands.h"
 #include "game/RandomGenerator.h"
@@ -469,9 +470,9 @@ private slots:
             << QStringList{"Set Time|Enter the time:|30", "Set Time|Enter the time:|30",
                            "Set Time|Enter the time:|30"};
         QTest::newRow("About") << "about" << QStringList{}
-            << QStringList{"About|Vandrel Version " VANDREL_SHORT_VERSION " \r\nCreated by the Vandrel developers\r\n"
+            << QStringList{QString("About|Vandrel Version ") + Program::shortVersion + " \r\nCreated by the Vandrel developers\r\n"
                            "Report any bugs at "
-                           + QString(*VANDREL_CONTACT ? VANDREL_CONTACT : "the place where you got this copy of Vandrel")};
+                           + QString(*Program::contact ? Program::contact : "the place where you got this copy of Vandrel")};
     }
 
     void setSpeedAndTime()

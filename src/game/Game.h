@@ -2,6 +2,7 @@
 
 #include "game/BestDistances.h"
 #include "game/InitialSettings.h"
+#include "game/KeyCodes.h"
 #include "game/Outside.h"
 #include "game/clsCar.h"
 
@@ -33,13 +34,13 @@ struct MainControls;
 class Game
 {
 public:
-    // Virtual-key codes of the keys the game knows.
-    static constexpr int vkPause = 19;
-    static constexpr int vkLeft = 37;
-    static constexpr int vkUp = 38;
-    static constexpr int vkRight = 39;
-    static constexpr int vkDown = 40;
-    static constexpr int vkF1 = 112;
+    // The keys the game knows.
+    static constexpr int vkPause = KeyCodes::pause;
+    static constexpr int vkLeft = KeyCodes::left;
+    static constexpr int vkUp = KeyCodes::up;
+    static constexpr int vkRight = KeyCodes::right;
+    static constexpr int vkDown = KeyCodes::down;
+    static constexpr int vkF1 = KeyCodes::f1;
 
     // The bonus's sound, in the program's folder.
     static constexpr const char* bonusSound = "TimeBonus.wav";

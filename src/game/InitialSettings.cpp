@@ -1,9 +1,10 @@
 #include "game/InitialSettings.h"
 
+#include "Program.h"
 #include "game/SettingsStore.h"
 
 namespace {
-constexpr std::string_view appName = "Vandrel";
+constexpr std::string_view appName = Program::name;
 constexpr std::string_view section = "Initial";
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "game/MenuCommands.h"
 
+#include "Program.h"
 #include "game/Dialogs.h"
 #include "game/Game.h"
 #include "game/Numbers.h"
@@ -11,7 +12,7 @@
 namespace {
 // Set when the game is built; without it, players report bugs to whoever gave
 // them their copy.
-constexpr std::string_view aboutContact = VANDREL_CONTACT;
+constexpr std::string_view aboutContact = Program::contact;
 } // namespace
 
 MenuCommands::MenuCommands(Game& game, SettingsStore& store, Dialogs& dialogs, const Translator& texts,
@@ -119,7 +120,7 @@ std::string MenuCommands::WhereToReport(const Translator& texts, const std::stri
 void MenuCommands::mnuAbout_Click()
 {
     const std::string version =
-        Translator::Fill(mTexts.Translate("MenuCommands", "Vandrel Version %1"), VANDREL_SHORT_VERSION);
+        Translator::Fill(mTexts.Translate("MenuCommands", "Vandrel Version %1"), Program::shortVersion);
     const std::string author = Translator::Fill(mTexts.Translate("MenuCommands", "Created by %1"),
                                                 mTexts.Translate("MenuCommands", "the Vandrel developers"));
     mDialogs.MsgBox(version + " \r\n" + author + "\r\n" + WhereToReport(mTexts, std::string(aboutContact)), Dialogs::Style::OkOnly,

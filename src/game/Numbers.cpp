@@ -82,10 +82,11 @@ std::optional<double> ReadRadixInteger(Cursor& cursor, int base)
 // Reads up to a bounded exponent: past the length of any text the game reads, the
 // bound means overflow or underflow for every mantissa, so larger values need not
 // be told apart.
-long ReadExponentDigits(Cursor& cursor)
+// 64 bits wide everywhere: on a 32-bit system a long could not take a tenth of it.
+std::int64_t ReadExponentDigits(Cursor& cursor)
 {
-    constexpr long bound = std::numeric_limits<int>::max();
-    long value = 0;
+    constexpr std::int64_t bound = std::numeric_limits<std::int32_t>::max();
+    std::int64_t value = 0;
     while (IsDigit(cursor.Peek())) {
         value = std::min(bound, value * 10 + (cursor.Peek() - '0'));
         cursor.Next();
@@ -103,7 +104,7 @@ std::optional<double> ReadDecimal(Cursor& cursor)
 
     // The mantissa, without sign and without leading zeros of the whole part.
     std::string digits;
-    long pointShift = 0; // decimal exponent of the first digit kept, plus one
+    std::int64_t pointShift = 0; // decimal exponent of the first digit kept, plus one
     bool seenPoint = false;
     bool seenDigit = false;
     for (char c = cursor.Peek();; c = cursor.Peek()) {
@@ -129,7 +130,7 @@ std::optional<double> ReadDecimal(Cursor& cursor)
     if (digits.empty())
         return 0.0;
 
-    long exponent = 0;
+    std::int64_t exponent = 0;
     const char marker = cursor.Peek();
     if (marker == 'e' || marker == 'E' || marker == 'd' || marker == 'D') {
         const std::size_t beforeExponent = cursor.Position();
@@ -150,7 +151,7 @@ std::optional<double> ReadDecimal(Cursor& cursor)
 
     // The value is 0.d1d2d3... x 10^(pointShift + exponent); past the range of a
     // double it is infinity or zero, as the magnitude's sign says.
-    const long magnitude = pointShift + exponent;
+    const std::int64_t magnitude = pointShift + exponent;
     const std::string scientific = "0." + digits + "e" + std::to_string(magnitude);
     double value = 0.0;
     const auto result = std::from_chars(std::to_address(scientific.cbegin()),

@@ -21,5 +21,5 @@ public:
     virtual QStringList FileTypes() const = 0;
 };
 
-#define SoundPlayerFactory_iid "org.vandrel.Vandrel.SoundPlayerFactory/2"
+#define SoundPlayerFactory_iid "Vandrel.SoundPlayerFactory/3"
 Q_DECLARE_INTERFACE(SoundPlayerFactory, SoundPlayerFactory_iid)

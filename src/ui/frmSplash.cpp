@@ -1,5 +1,7 @@
 #include "ui/frmSplash.h"
 
+#include "Program.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -35,7 +37,7 @@ void frmSplash::drawContents(QPainter* painter)
     // would hold the picture back.
     if (message().isEmpty()) {
         QTimer::singleShot(0, this, [this] {
-            showMessage(tr("Version %1").arg(QStringLiteral(VANDREL_SHORT_VERSION)));
+            showMessage(tr("Version %1").arg(QLatin1String(Program::shortVersion)));
         });
         return;
     }
