@@ -6,6 +6,7 @@
 #include "platform/LazySoundPlayer.h"
 #include "platform/SoundFileSource.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -168,6 +169,40 @@ private slots:
         player.PlayMusic(path.toStdString()); // returns at once, even for a FIFO
         QVERIFY(recorder.Mark() - request < rate / 10);
         QCOMPARE(recorder.HeardSeconds(request + rate * 3 / 10, recorder.Mark(1000)), 0.0);
+    }
+
+    void aSickServerCostsTheSoundOnly_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("askedAgain"); // the next request plays once the real server is named
+        QTest::newRow("accepts and never answers") << "silent" << false;
+        QTest::newRow("closes at once") << "closing" << true;
+    }
+
+    void aSickServerCostsTheSoundOnly()
+    {
+        const QString socket = mDir.filePath(FETCH(QString, mode));
+        QProcess server;
+        server.start("python3", {QFINDTESTDATA("fake-sound-server.py"), FETCH(QString, mode), socket});
+        QTRY_VERIFY(QFileInfo(socket).exists());
+        Recorder recorder; // on the real server
+        const QByteArray real = qgetenv("PULSE_SERVER");
+        qputenv("PULSE_SERVER", "unix:" + socket.toUtf8());
+        const std::string music = Write(mDir.filePath("sick.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1.0).toStdString();
+        LazySoundPlayer player(VANDREL_SOUND_MODULE_PATH);
+        const qint64 request = recorder.Mark();
+        player.PlayMusic(music);
+        player.PlayEffect(music);
+        player.StopSound();
+        player.PlayMusic(music);
+        QVERIFY(recorder.Mark() - request < rate / 10); // none of them waited on the server
+        recorder.Mark(300);
+        qputenv("PULSE_SERVER", real);
+        player.PlayMusic(music);
+        const qint64 again = recorder.Mark();
+        QCOMPARE(recorder.HeardSeconds(again, recorder.Mark(800)) > 0.2, FETCH(bool, askedAgain));
+        server.kill();
+        server.waitForFinished();
     }
 
     void samplesAreSafe()

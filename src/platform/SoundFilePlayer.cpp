@@ -1,5 +1,6 @@
 #include "platform/SoundFilePlayer.h"
 
+#include "Program.h"
 #include "platform/SoundFileSource.h"
 
 #include <pulse/pulseaudio.h>
@@ -11,10 +12,8 @@ namespace {
 // stopping drops what is buffered.
 constexpr pa_usec_t bufferMicroseconds = 250'000;
 
-void Signal(pa_context*, void* loop)
-{
-    pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
-}
+// An effect the server could not start by then is not played at all.
+constexpr pa_usec_t effectPatience = 500'000;
 
 // Holds the main loop's lock for a scope.
 struct Locked
@@ -40,9 +39,9 @@ SoundFilePlayer::~SoundFilePlayer()
 {
     if (!mLoop)
         return;
-    StopSound();
     {
         const Locked locked(mLoop);
+        Stop();
         Disconnect();
     }
     pa_threaded_mainloop_stop(mLoop);
@@ -61,8 +60,32 @@ void SoundFilePlayer::PlayEffect(const std::string& path)
 
 void SoundFilePlayer::StopSound()
 {
+    if (!mLoop)
+        return;
+    const Locked locked(mLoop);
+    Stop();
+}
+
+void SoundFilePlayer::Play(const std::string& path, bool loop)
+{
+    if (!mLoop)
+        return;
+    // Opened before the lock: the main loop's thread never waits on the disk.
+    auto source = std::make_unique<SoundFileSource>(QString::fromStdString(path), loop);
+    const Locked locked(mLoop);
+    Stop();
+    if (!source->isOpen())
+        return;
+    mSource = std::move(source);
+    mLooping = loop;
+    mAsked = pa_rtclock_now();
+    if (Connect())
+        Start();
+}
+
+void SoundFilePlayer::Stop()
+{
     if (mStream) {
-        const Locked locked(mLoop);
         pa_stream_set_write_callback(mStream, nullptr, nullptr);
         // Flushed, what the server holds is never heard: a stop is at once.
         if (pa_operation* flushed = pa_stream_flush(mStream, nullptr, nullptr))
@@ -74,63 +97,28 @@ void SoundFilePlayer::StopSound()
     mSource.reset();
 }
 
-void SoundFilePlayer::Play(const std::string& path, bool loop)
-{
-    StopSound();
-    auto source = std::make_unique<SoundFileSource>(QString::fromStdString(path), loop);
-    if (!source->isOpen() || !mLoop)
-        return;
-    const Locked locked(mLoop);
-    if (!Connect())
-        return;
-    pa_sample_spec samples{PA_SAMPLE_FLOAT32NE, std::uint32_t(source->sampleRate()), std::uint8_t(source->channelCount())};
-    pa_channel_map channels;
-    pa_channel_map_init_extend(&channels, samples.channels, PA_CHANNEL_MAP_DEFAULT);
-    pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-    pa_stream* stream = pa_stream_new_with_proplist(mContext, loop ? "Music" : "Sound effect", &samples,
-                                                    &channels, properties);
-    pa_proplist_free(properties);
-    if (!stream)
-        return;
-    mSource = std::move(source);
-    pa_stream_set_write_callback(stream, &SoundFilePlayer::Feed, this);
-    // Played from the first sample written: an effect shorter than the buffer is
-    // heard too, and a late sample is a moment of silence, never a pause.
-    const auto length = std::uint32_t(pa_usec_to_bytes(bufferMicroseconds, &samples));
-    const pa_buffer_attr buffer{std::uint32_t(-1), length, 0, std::uint32_t(-1), std::uint32_t(-1)};
-    if (pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
-        pa_stream_unref(stream);
-        mSource.reset();
-        return;
-    }
-    mStream = stream;
-}
-
 bool SoundFilePlayer::Connect()
 {
-    if (mContext && pa_context_get_state(mContext) == PA_CONTEXT_READY)
-        return true;
+    if (mContext) {
+        const pa_context_state_t state = pa_context_get_state(mContext);
+        if (state == PA_CONTEXT_READY)
+            return true;
+        if (PA_CONTEXT_IS_GOOD(state))
+            return false; // still connecting: ContextChanged starts the request
+    }
     Disconnect(); // a server that went away may be back: a new connection
     pa_proplist* properties = pa_proplist_new();
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Vandrel");
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, "org.vandrel.Vandrel");
-    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "org.vandrel.Vandrel");
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, Program::name);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, Program::desktopId);
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, Program::desktopId);
     mContext = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(mLoop), nullptr, properties);
     pa_proplist_free(properties);
     if (!mContext)
         return false;
-    pa_context_set_state_callback(mContext, &Signal, mLoop);
+    pa_context_set_state_callback(mContext, &SoundFilePlayer::ContextChanged, this);
     if (pa_context_connect(mContext, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
-        return false;
-    for (;;) {
-        const pa_context_state_t state = pa_context_get_state(mContext);
-        if (state == PA_CONTEXT_READY)
-            return true;
-        if (!PA_CONTEXT_IS_GOOD(state))
-            return false;
-        pa_threaded_mainloop_wait(mLoop);
-    }
+        Disconnect();
+    return false;
 }
 
 void SoundFilePlayer::Disconnect()
@@ -141,6 +129,43 @@ void SoundFilePlayer::Disconnect()
     pa_context_disconnect(mContext);
     pa_context_unref(mContext);
     mContext = nullptr;
+}
+
+void SoundFilePlayer::ContextChanged(pa_context* context, void* player)
+{
+    // On the main loop's thread, locked. A connection that failed is left for the
+    // next request to replace: a context is not freed inside its own callback.
+    if (pa_context_get_state(context) == PA_CONTEXT_READY)
+        static_cast<SoundFilePlayer*>(player)->Start();
+}
+
+void SoundFilePlayer::Start()
+{
+    if (!mSource || mStream)
+        return;
+    if (!mLooping && pa_rtclock_now() - mAsked > effectPatience)
+        return; // kept until the next request: the source belongs to the game's thread
+    pa_sample_spec samples{PA_SAMPLE_FLOAT32NE, std::uint32_t(mSource->sampleRate()),
+                           std::uint8_t(mSource->channelCount())};
+    pa_channel_map channels;
+    pa_channel_map_init_extend(&channels, samples.channels, PA_CHANNEL_MAP_DEFAULT);
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+    pa_stream* stream = pa_stream_new_with_proplist(mContext, mLooping ? "Music" : "Sound effect", &samples,
+                                                    &channels, properties);
+    pa_proplist_free(properties);
+    if (!stream)
+        return;
+    pa_stream_set_write_callback(stream, &SoundFilePlayer::Feed, this);
+    // Played from the first sample written: an effect shorter than the buffer is
+    // heard too, and a late sample is a moment of silence, never a pause.
+    const auto length = std::uint32_t(pa_usec_to_bytes(bufferMicroseconds, &samples));
+    const pa_buffer_attr buffer{std::uint32_t(-1), length, 0, std::uint32_t(-1), std::uint32_t(-1)};
+    if (pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
+        pa_stream_unref(stream);
+        return;
+    }
+    mStream = stream;
 }
 
 void SoundFilePlayer::Feed(pa_stream* stream, std::size_t bytes, void* player)
