@@ -43,6 +43,7 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
         log << QString::fromStdString(std::string(key) + "=" + std::string(value));
     }
     void DeleteSetting(std::string_view, std::string_view, std::string_view key) override { settings.erase(std::string(key)); }
+    void Exclusively(std::string_view, const std::function<void()>& change) override { change(); }
 
     void PlayMusic(const std::string& path) override { log << QString::fromStdString("music " + path); }
     void PlayEffect(const std::string& path) override { log << QString::fromStdString("effect " + path); }

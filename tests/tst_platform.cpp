@@ -8,6 +8,7 @@
 #include "platform/QtSettingsStore.h"
 #include "platform/SystemClock.h"
 
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -100,6 +101,27 @@ private slots:
         QCOMPARE(blocker.size(), 0);
     }
 
+    void twoCopiesEnterTogether()
+    {
+        // Two programs end 20 games each at the same moment into one table: odd
+        // distances from one, even from the other.
+        QProcess copies[2];
+        for (int copy = 0; copy < 2; ++copy) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("VANDREL_TEST_ENTER_FROM", QString::number(copy + 1));
+            copies[copy].setProcessEnvironment(environment);
+            copies[copy].setProcessChannelMode(QProcess::ForwardedChannels);
+            copies[copy].start(QCoreApplication::applicationFilePath(), {});
+        }
+        for (QProcess& copy : copies)
+            QVERIFY(copy.waitForFinished(60'000) && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0);
+        QtSettingsStore store;
+        QStringList table;
+        for (const BestDistance& game : BestDistances(store).Read())
+            table << QString::number(game.km);
+        QCOMPARE(table.join(' '), "40 39 38 37 36 35 34 33 32 31");
+    }
+
     void programFolder()
     {
         // In a build tree the files lie beside the executable (installed, they lie
@@ -149,5 +171,19 @@ private:
     std::unique_ptr<QTemporaryDir> mHome;
 };
 
-QTEST_GUILESS_MAIN(TestPlatform)
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    // One of the two programs of twoCopiesEnterTogether: 20 games, each a new best.
+    if (const int from = qEnvironmentVariableIntValue("VANDREL_TEST_ENTER_FROM")) {
+        QtSettingsStore store;
+        BestDistances table(store);
+        for (int game = 0; game < 20; ++game)
+            table.Enter({double(from + 2 * game), 100, 30, BestDistance::Ending::crash, std::chrono::system_clock::now()});
+        return 0;
+    }
+    TestPlatform test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_platform.moc"

@@ -1,5 +1,6 @@
 #include "game/BestDistances.h"
 
+#include "Program.h"
 #include "game/Numbers.h"
 #include "game/SettingsStore.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 using namespace std::chrono;
 
-constexpr std::string_view appName = "Vandrel";
+constexpr std::string_view appName = Program::name;
 constexpr std::string_view section = "BestDistances";
 
 std::string KeyOf(std::size_t index)
@@ -118,27 +119,33 @@ std::optional<std::size_t> BestDistances::Enter(const BestDistance& game)
 {
     if (!(game.km > 0) || !std::isfinite(game.km))
         return std::nullopt;
-    std::vector<BestDistance> table = Read();
-    const auto place = std::find_if(table.begin(), table.end(), [&](const BestDistance& other) {
-        return other.km < game.km || (other.km == game.km && other.when > game.when);
+    std::optional<std::size_t> entered;
+    mStore.Exclusively(appName, [&] {
+        std::vector<BestDistance> table = Read();
+        const auto place = std::find_if(table.begin(), table.end(), [&](const BestDistance& other) {
+            return other.km < game.km || (other.km == game.km && other.when > game.when);
+        });
+        const auto rank = std::size_t(place - table.begin());
+        if (rank >= kept)
+            return;
+        table.insert(place, game);
+        for (std::size_t i = 0; i < kept; ++i) {
+            if (i < table.size())
+                mStore.SaveSetting(appName, section, KeyOf(i), Line(table[i]));
+            else
+                Clear(i);
+        }
+        entered = rank + 1;
     });
-    const auto rank = std::size_t(place - table.begin());
-    if (rank >= kept)
-        return std::nullopt;
-    table.insert(place, game);
-    for (std::size_t i = 0; i < kept; ++i) {
-        if (i < table.size())
-            mStore.SaveSetting(appName, section, KeyOf(i), Line(table[i]));
-        else
-            Clear(i);
-    }
-    return rank + 1;
+    return entered;
 }
 
 void BestDistances::Empty()
 {
-    for (std::size_t i = 0; i < kept; ++i)
-        Clear(i);
+    mStore.Exclusively(appName, [&] {
+        for (std::size_t i = 0; i < kept; ++i)
+            Clear(i);
+    });
 }
 
 void BestDistances::Clear(std::size_t index)

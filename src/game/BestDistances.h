@@ -47,7 +47,8 @@ public:
     std::vector<BestDistance> Read() const;
 
     // Enters a game if it ranks among the ten, reading the stored table again
-    // first, so that a game another copy of the program stored meanwhile is kept.
+    // first, so that a game another copy of the program stored meanwhile is kept:
+    // reading and writing are one step of the store's.
     // Its rank from 1, or none (and nothing written) when it does not enter: a
     // game of 0 km never does.
     std::optional<std::size_t> Enter(const BestDistance& game);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,4 +20,9 @@ public:
 
     // Removes the key; a missing one is no error.
     virtual void DeleteSetting(std::string_view appName, std::string_view section, std::string_view key) = 0;
+
+    // Runs change as one step against every other program using the same store:
+    // nothing they write comes between what it reads and what it writes, and its
+    // writes reach the disk together when it ends.
+    virtual void Exclusively(std::string_view appName, const std::function<void()>& change) = 0;
 };

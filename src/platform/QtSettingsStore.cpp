@@ -1,5 +1,8 @@
 #include "platform/QtSettingsStore.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QStringList>
 
@@ -33,7 +36,7 @@ std::string QtSettingsStore::GetSetting(std::string_view appName, std::string_vi
                                         std::string_view key) const
 {
     QSettings& store = Store(appName);
-    store.sync(); // takes in what another program wrote meanwhile
+    Sync(store); // takes in what another program wrote meanwhile
     const QVariant value = store.value(KeyPath(section, key));
     // A hand-edited INI value with commas in it comes back as a list.
     if (value.typeId() == QMetaType::QStringList)
@@ -46,12 +49,34 @@ void QtSettingsStore::SaveSetting(std::string_view appName, std::string_view sec
 {
     QSettings& store = Store(appName);
     store.setValue(KeyPath(section, key), FromUtf8(value));
-    store.sync();
+    Sync(store);
 }
 
 void QtSettingsStore::DeleteSetting(std::string_view appName, std::string_view section, std::string_view key)
 {
     QSettings& store = Store(appName);
     store.remove(KeyPath(section, key));
+    Sync(store);
+}
+
+void QtSettingsStore::Exclusively(std::string_view appName, const std::function<void()>& change)
+{
+    QSettings& store = Store(appName);
+    QDir().mkpath(QFileInfo(store.fileName()).path());
+    QLockFile lock(store.fileName() + QStringLiteral(".change-lock"));
+    // Another copy holds it for milliseconds. One that cannot be had in time (a
+    // folder that cannot be written, a lock held on another host) changes the
+    // store unguarded, as before there was a lock, rather than lose the change.
+    lock.tryLock(5000);
     store.sync();
+    mExclusive = true;
+    change();
+    mExclusive = false;
+    store.sync();
+}
+
+void QtSettingsStore::Sync(QSettings& store) const
+{
+    if (!mExclusive)
+        store.sync();
 }
