@@ -91,6 +91,9 @@ car_x() {  # the middle of the black of the player's car in $main, in the rows w
     local h; h=$(identify -format %h "$work/car.png")
     convert "$work/car.png" -crop "200x32+18+$((h - 83))" +repage txt:- |
         awk -F'[,:]' '/#000000/ { s += $1; n++ } END { print n ? int(s / n) : -1 }'; }
+paused() {  # the banner's grey over a thousand pixels at least, not a few of a text's edge
+    import -window "$main" "$work/paused.png"
+    [ "$(convert "$work/paused.png" -fill black +opaque '#404040' -fill white -opaque '#404040' -format '%[fx:int(mean*w*h)]' info:)" -gt 1000 ]; }
 splash_up() {  # a window closing while X lists them fails the listing: list again
     local tree; until tree=$(xwininfo -root -children 2>/dev/null); do sleep 0.05; done; grep -q ' 407x310+' <<<"$tree"; }
 
@@ -109,8 +112,7 @@ no_gl_driver "$pid" X11
 
 step "Pause shows PAUSED; Set Time 0.1, Game Over, the game in the best distances, No ends the program"
 xdotool windowfocus --sync "$main"; xdotool key Pause; sleep 0.3
-import -window "$main" "$work/paused.png"
-[[ $(convert "$work/paused.png" -format "%c" histogram:info:) == *"#404040"* ]] || fail "no PAUSED banner"
+paused || fail "no PAUSED banner"
 xdotool key Left alt+g; sleep 0.3; xdotool key t
 box=$(wait_window 'Set Time') || fail "no Set Time box"
 [[ $(xprop -id "$box" WM_TRANSIENT_FOR) == *"$(printf '0x%x' "$main")" ]] || fail "the box does not belong to the game's window"
@@ -178,7 +180,7 @@ for _ in 1 2; do
 done
 [ "${places[0]}" = "${places[1]}" ] || fail "the sound dialog moved: ${places[0]}/ ${places[1]}"
 
-step "under a window manager, the road has the keys after a menu closed by Escape and a box"
+step "under a window manager, the road has the keys after a menu closed by Escape and a box; another program's window pauses"
 main=$(wait_window 'Vandrel!') || fail "no main window"
 before=$(car_x)
 xdotool windowfocus --sync "$main"; xdotool key --delay 150 alt+g Escape alt+h a
@@ -186,6 +188,10 @@ keys_to About Return
 sleep 0.5; xdotool key --delay 150 Right Right; sleep 0.3
 after=$(car_x)
 [ "$before" -ge 0 ] && [ "$after" -gt $((before + 30)) ] || fail "the car did not move right: $before, then $after"
+xmessage -name other "another program" & pids+=($!)  # the player turns to it: the game pauses
+within 50 'other=$(xdotool search --class xmessage | head -n 1) && [ -n "$other" ]' || fail "no other program's window"
+xdotool windowactivate --sync "$other"; within 20 paused || fail "no PAUSED once another program's window was active"
+xdotool windowactivate --sync "$main"; sleep 0.3; xdotool key Up; sleep 0.3; ! paused || fail "a key did not resume the game"
 xdotool key F1; wait_window 'Vandrel Help' >/dev/null || fail "no help in English for an English-first player"
 kill "$pid" "$wm"; wait "$pid" "$wm" || true
 

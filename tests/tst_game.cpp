@@ -429,6 +429,9 @@ private slots:
         QTest::newRow("any key resumes, does nothing else") << true << int(Game::vkLeft) << 1 << 100
                                                             << "1 100 run";
         QTest::newRow("F1 keeps the pause") << true << int(Game::vkF1) << 1 << 100 << "1 100 paused";
+        // -1: the player turned to another program's window.
+        QTest::newRow("looking away pauses") << false << -1 << 1 << 100 << "1 100 paused";
+        QTest::newRow("looking away keeps the pause") << true << -1 << 1 << 100 << "1 100 paused";
     }
 
     void keys()
@@ -440,7 +443,10 @@ private slots:
         g.game.PlayerCar()->SetPos(std::int16_t(FETCH(int, track)));
         if (FETCH(bool, paused))
             g.game.PauseIt();
-        g.game.KeyDown(FETCH(int, key));
+        if (FETCH(int, key) == -1)
+            g.game.LookedAway();
+        else
+            g.game.KeyDown(FETCH(int, key));
         const bool pausedAfter = !g.controls.Timer1.Enabled;
         QCOMPARE(g.controls.lblPaused->Visible, pausedAfter);
         QCOMPARE(QStringLiteral("%1 %2 %3").arg(g.game.PlayerCar()->GivePos()).arg(g.game.Speed())

@@ -28,6 +28,7 @@
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QWindow>
 
 namespace {
 
@@ -78,7 +79,7 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
 {
     emit w.Find<QMenu>("mnuGame")->aboutToShow(); // paused, as by the player
     texts << w.form->windowTitle();
-    for (const char* name : {"mnuGame", "mnuHelpMenu"}) {
+    for (const char* name : {"mnuGame", "mnuView", "mnuHelpMenu"}) {
         texts << w.Find<QMenu>(name)->title();
         for (const QAction* action : w.Find<QMenu>(name)->actions())
             if (!action->isSeparator())
@@ -198,6 +199,12 @@ void Walk(QWidget& game, const QString& keys)
             QTest::mouseClick(front->windowHandle(), Qt::LeftButton, {}, QPoint(-5, -5));
         else if (key == "Close")
             front->close();
+        else if (key == "Away") { // another program's window becomes the active one
+            auto* other = new QWindow;
+            other->show();
+            other->requestActivate();
+            QTimer::singleShot(200, other, &QObject::deleteLater);
+        }
         else
             QTest::keyClick(front->windowHandle(), QKeySequence(key)[0].key(), QKeySequence(key)[0].keyboardModifiers());
     };
@@ -262,6 +269,70 @@ private slots:
                  (std::array<QRect, 3>{QRect(10, 0, 66, 9), QRect(78, 0, 10, 9), QRect(90, 0, 20, 9)}));
     }
 
+    void glide_data()
+    {
+        QTest::addColumn<float>("before"); // the racer's top as the tick before the last left it
+        QTest::addColumn<float>("now");    // and as the last tick did, in twips
+        QTest::addColumn<float>("model");  // and as the model has it now
+        QTest::addColumn<float>("left");   // where it was before, the model's left being 0
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<double>("top"); // where it is drawn, in logical pixels
+        QTest::newRow("half a tick after the last") << 0.0f << 300.0f << 300.0f << 0.0f << 0.5 << 1 << 10.0;
+        QTest::newRow("a late frame stays at the last tick") << 0.0f << 300.0f << 300.0f << 0.0f << 1.5 << 1 << 20.0;
+        QTest::newRow("sent back to the top: there at once") << 3000.0f << 300.0f << 300.0f << 0.0f << 0.5 << 1 << 20.0;
+        QTest::newRow("in another lane: there at once") << 0.0f << 300.0f << 300.0f << 1200.0f << 0.5 << 1 << 20.0;
+        QTest::newRow("moved since the tick, as by a new game") << 0.0f << 300.0f << 600.0f << 0.0f << 0.5 << 1 << 40.0;
+        QTest::newRow("zoom 3: whole pixels of the screen") << 0.0f << 100.0f << 100.0f << 0.0f << 0.5 << 3 << 10.0 / 3;
+    }
+
+    void glide()
+    {
+        const Control before{FETCH(float, left), FETCH(float, before), 480, 480, {}, true},
+            now{0, FETCH(float, now), 480, 480, {}, true}, model{0, FETCH(float, model), 480, 480, {}, true};
+        const QRectF drawn = RoadView::Glide(before, now, model, FETCH(double, fraction), FETCH(int, zoom));
+        QCOMPARE(drawn, QRectF(0, FETCH(double, top), 32, 32));
+    }
+
+    void view_data()
+    {
+        QTest::addColumn<QString>("zoom"); // as kept
+        QTest::addColumn<QSize>("room");   // the game's room in a window enlarged by hand, if it is
+        QTest::addColumn<int>("drawn");
+        QTest::newRow("kept, clamped to the screen") << "3" << QSize() << 1;
+        QTest::newRow("broken: 1") << "2.5" << QSize() << 1;
+        QTest::newRow("enlarged: the largest multiple that fits") << "1" << QSize(800, 1400) << 3;
+        QTest::newRow("enlarged, not quite twice") << "1" << QSize(471, 1400) << 1;
+    }
+
+    void view()
+    {
+        WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}, {"Zoom", FETCH(QString, zoom).toStdString()}});
+        QWidget* stage = w.form->centralWidget();
+        if (FETCH(QSize, room).isValid())
+            w.form->resize(w.form->size() + FETCH(QSize, room) - stage->size());
+        const int zoom = FETCH(int, drawn);
+        auto* road = w.Find<RoadView>("picRoad");
+        QTRY_COMPARE(road->Zoom(), zoom);
+        QCOMPARE(road->size(), Twips::ToPixels(*MainControls(w).picRoad).size() * zoom);
+        QVERIFY((road->parentWidget()->geometry().center() - stage->rect().center()).manhattanLength() <= 1); // centred
+        QCOMPARE(w.Find<QLabel>("lblDist")->height(), 17 * zoom);
+        QVERIFY(w.Find<QLabel>("lblDist")->font().pointSizeF() > 6.0 * zoom);
+        // The offscreen screen holds one zoom only; the window never opens larger.
+        QVERIFY(!w.Find<QAction>("mnuZoomIn")->isEnabled());
+        QCOMPARE(w.Find<QAction>("mnuZoomOut")->isEnabled(), zoom > 1);
+        QVERIFY(!w.settings.contains("FullScreen")); // written only when the player changes it
+        w.Find<QAction>("mnuActualSize")->trigger(); // kept only when the player changes it
+        QCOMPARE(road->Zoom(), 1);
+        QCOMPARE(w.settings["Zoom"], zoom > 1 ? "1" : FETCH(QString, zoom).toStdString());
+        w.Find<QAction>("mnuFullScreen")->trigger();
+        QVERIFY(w.form->isFullScreen() && !w.Find<QAction>("mnuZoomOut")->isEnabled());
+        w.Find<QAction>("mnuFullScreen")->trigger(); // F11 leaves it again
+        w.Find<QAction>("mnuSmoothMotion")->trigger();
+        QCOMPARE(w.settings["FullScreen"] + w.settings["SmoothMotion"], "00");
+        QVERIFY(!w.form->isFullScreen() && !road->Gliding()); // a running game, shown as the rules hold it
+    }
+
     void boxesOpenOverTheLastState()
     {
         // Racer 0 in the player's track: at 100 km/h it meets the player in the 45th tick.
@@ -275,13 +346,14 @@ private slots:
         PaintCounter counter(road, paints);
         int paintedForTheBox = -1;
         QString timeShown;
+        QVERIFY(static_cast<RoadView*>(road)->Gliding());
         w.answers = {Dialogs::Answer::Ok, Dialogs::Answer::No};
         w.whileOpen = [&] {
             if (paintedForTheBox >= 0)
                 return;
             const int before = paints;
             QApplication::processEvents();
-            paintedForTheBox = paints - before;
+            paintedForTheBox = paints - before + static_cast<RoadView*>(road)->Gliding(); // never over a box
             timeShown = w.Find<QLabel>("lblTime")->text();
         };
         QTRY_VERIFY_WITH_TIMEOUT(paintedForTheBox >= 0, 5000);
@@ -309,6 +381,8 @@ private slots:
         QTest::newRow("help from its menu, Ctrl+W") << "Alt+H, H, Ctrl+W, Left, Right" << 2;
         QTest::newRow("best distances, Escape") << "Alt+G, B, Esc, Left, Right" << 2;
         QTest::newRow("best distances, Empty: Enter says No") << "Alt+G, B, Alt+E, Return, Return, Space, Left" << 0;
+        QTest::newRow("another program's window pauses") << "Away, Left, Right" << 2;
+        QTest::newRow("view menu closed by Escape") << "Alt+V, Esc, Left, Right" << 2;
     }
 
     void keysComeBackToTheRoad()
@@ -516,6 +590,13 @@ private slots:
         }
     }
 
+    void roadDrawing_data()
+    {
+        QTest::addColumn<int>("zoom");
+        QTest::newRow("as designed") << 1;
+        QTest::newRow("zoom 3: every pixel three times as large, the pictures' edges hard") << 3;
+    }
+
     void roadDrawing()
     {
         // The road as drawn: the sunken frame, each car's picture at its place, a white
@@ -530,10 +611,12 @@ private slots:
         *c.lblBonus = Control{2400, 0, 480, 480, "7", true};
         c.lblPaused->Visible = true;
         RoadView road(c);
+        road.SetZoom(FETCH(int, zoom));
         road.resize(road.sizeHint());
-        const int s = int(road.devicePixelRatio()), w = road.width(), h = road.height();
-        QImage image(road.size() * s, QImage::Format_RGB32);
-        image.setDevicePixelRatio(s);
+        // s: the image's pixels to a pixel of the design; w, h: the design's size
+        const int s = int(road.devicePixelRatio()) * road.Zoom(), w = road.width() / road.Zoom(), h = road.height() / road.Zoom();
+        QImage image(road.size() * int(road.devicePixelRatio()), QImage::Format_RGB32);
+        image.setDevicePixelRatio(road.devicePixelRatio());
         image.fill(Qt::magenta); // the road paints every pixel itself
         road.render(&image);
         const auto at = [&](int x, int y) { return image.pixelColor(x * s, y * s).name(); };

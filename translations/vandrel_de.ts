@@ -347,6 +347,30 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
         <source>&amp;Best Distances...</source>
         <translation>Beste &amp;Strecken...</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbildmodus</translation>
+    </message>
+    <message>
+        <source>Smooth &amp;Motion</source>
+        <translation>&amp;Flüssige Bewegung</translation>
+    </message>
 </context>
 <context>
     <name>frmSound</name>

@@ -346,6 +346,30 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
         <source>&amp;Best Distances...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smooth &amp;Motion</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>frmSound</name>

@@ -347,6 +347,30 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
         <source>&amp;Best Distances...</source>
         <translation>&amp;Mejores distancias...</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Tamaño real</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Smooth &amp;Motion</source>
+        <translation>&amp;Movimiento suave</translation>
+    </message>
 </context>
 <context>
     <name>frmSound</name>

@@ -347,6 +347,30 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
         <source>&amp;Best Distances...</source>
         <translation>&amp;Meilleures distances...</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>Smooth &amp;Motion</source>
+        <translation>&amp;Mouvement fluide</translation>
+    </message>
 </context>
 <context>
     <name>frmSound</name>

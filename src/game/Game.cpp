@@ -318,6 +318,12 @@ void Game::KeyDown(int KeyCode)
     }
 }
 
+void Game::LookedAway()
+{
+    if (!IsBusy() && mPlayerCar && mControls.Timer1.Enabled)
+        PauseIt();
+}
+
 void Game::PauseIt()
 {
     mControls.Timer1.Enabled = false;

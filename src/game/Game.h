@@ -62,6 +62,9 @@ public:
     void CheckCrash();
     void KeyDown(int KeyCode);
     void PauseIt();
+    // The player turned to another program: a running game pauses as the Pause
+    // key pauses it; a paused or ended one stays as it is.
+    void LookedAway();
 
     std::int16_t Step() const { return mStep; }
     std::int16_t Speed() const { return mSpeed; }

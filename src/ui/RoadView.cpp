@@ -8,6 +8,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QFont PausedFont()
@@ -47,6 +50,7 @@ RoadView::RoadView(const MainControls& controls, QWidget* parent)
     : QWidget(parent),
       mControls(controls),
       mPaintOrder(controls.RoadPaintOrder()),
+      mPacer(*this, [this] { update(Inside()); }),
       mPausedFont(PausedFont()),
       mBonusFont(BonusFont())
 {
@@ -60,36 +64,90 @@ RoadView::RoadView(const MainControls& controls, QWidget* parent)
 
 QSize RoadView::sizeHint() const
 {
-    return Twips::ToPixels(*mControls.picRoad).size();
+    return Twips::ToPixels(*mControls.picRoad).size() * mZoom;
 }
 
 void RoadView::Refresh()
 {
     // The frame never changes: the tick repaints the road inside it.
-    update(rect().adjusted(border, border, -border, -border));
+    update(Inside());
+}
+
+void RoadView::SetZoom(int zoom)
+{
+    if (zoom == mZoom)
+        return;
+    mZoom = zoom;
+    mTexts.clear(); // laid out again for the new size
+    updateGeometry();
+    update();
+}
+
+void RoadView::Ticked()
+{
+    mBefore = std::move(mNow);
+    mNow.clear();
+    for (const auto& control : mPaintOrder)
+        mNow.push_back(*control);
+    mSinceTick.start();
+}
+
+void RoadView::SetGliding(bool on)
+{
+    if (on)
+        mPacer.Start();
+    else if (mPacer.Running()) {
+        mPacer.Stop();
+        update(Inside()); // the model as it is, not a place between two ticks
+    }
+}
+
+QRectF RoadView::Glide(const Control& before, const Control& now, const Control& model, double fraction, int zoom)
+{
+    const bool moved = model.Left == now.Left && model.Top == now.Top && before.Left == now.Left
+                       && before.Visible && now.Top >= before.Top;
+    const double top = moved ? before.Top + (now.Top - before.Top) * std::clamp(fraction, 0.0, 1.0) : model.Top;
+    // Whole pixels of the screen, as the model's places are whole logical pixels.
+    const auto onScreen = [zoom](double twips) { return std::round(twips / Twips::perPixel * zoom) / zoom; };
+    return {QPointF(onScreen(model.Left), onScreen(top)), QSizeF(Twips::ToPixels(model.Width), Twips::ToPixels(model.Height))};
+}
+
+QRect RoadView::Inside() const
+{
+    const int frame = border * mZoom;
+    return rect().adjusted(frame, frame, -frame, -frame);
 }
 
 void RoadView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QRect inside = rect().adjusted(border, border, -border, -border);
-    if (!inside.contains(event->rect())) {
+    if (!Inside().contains(event->rect())) {
         // The classic sunken frame, in fixed colours so every style draws it alike.
-        DrawRing(painter, rect(), QColor(128, 128, 128), Qt::white);
-        DrawRing(painter, rect().adjusted(1, 1, -1, -1), Qt::black, QColor(192, 192, 192));
+        painter.save();
+        painter.scale(mZoom, mZoom);
+        const QRect frame(QPoint(), size() / mZoom);
+        DrawRing(painter, frame, QColor(128, 128, 128), Qt::white);
+        DrawRing(painter, frame.adjusted(1, 1, -1, -1), Qt::black, QColor(192, 192, 192));
+        painter.restore();
     }
-    painter.fillRect(inside, QColor(192, 192, 192));
-    painter.setClipRect(inside);
-    painter.translate(inside.topLeft());
-    for (const auto& control : mPaintOrder)
-        if (control->Visible)
-            PaintControl(painter, *control);
+    painter.fillRect(Inside(), QColor(192, 192, 192));
+    painter.setClipRect(Inside());
+    painter.translate(Inside().topLeft());
+    painter.scale(mZoom, mZoom);
+    const bool gliding = mPacer.Running() && mNow.size() == mPaintOrder.size() && mBefore.size() == mNow.size();
+    const double fraction = gliding ? double(mSinceTick.elapsed()) / std::max(1, mControls.Timer1.Interval) : 1.0;
+    for (std::size_t i = 0; i < mPaintOrder.size(); ++i) {
+        const Control& control = *mPaintOrder[i];
+        if (!control.Visible)
+            continue;
+        PaintControl(painter, control,
+                     gliding ? Glide(mBefore[i], mNow[i], control, fraction, mZoom) : QRectF(Twips::ToPixels(control)));
+    }
+    mPacer.FrameDrawn();
 }
 
-void RoadView::PaintControl(QPainter& painter, const Control& control) const
+void RoadView::PaintControl(QPainter& painter, const Control& control, const QRectF& area) const
 {
-    // Whole logical pixels: the raster engine's fast paths for fills and pictures.
-    const QRect area = Twips::ToPixels(control);
     if (const auto picture = mPictures.find(&control); picture != mPictures.end()) {
         // No smoothing: the pixel art stays crisp at every scale.
         painter.drawPixmap(area, picture->second, picture->second.rect());
@@ -98,13 +156,13 @@ void RoadView::PaintControl(QPainter& painter, const Control& control) const
         painter.setFont(mPausedFont);
         painter.setPen(QColor(255, 0, 0));
         const QStaticText& text = TextOf(control, mPausedFont);
-        painter.drawStaticText(QRectF(area).center() - QPointF(text.size().width(), text.size().height()) / 2, text);
+        painter.drawStaticText(area.center() - QPointF(text.size().width(), text.size().height()) / 2, text);
     } else if (&control == mControls.lblBonus.get()) {
         painter.fillRect(area, Qt::black);
         painter.setFont(mBonusFont);
         painter.setPen(QColor(255, 255, 0));
         const QStaticText& text = TextOf(control, mBonusFont);
-        painter.drawStaticText(QPointF(QRectF(area).center().x() - text.size().width() / 2, area.top()), text);
+        painter.drawStaticText(QPointF(area.center().x() - text.size().width() / 2, area.top()), text);
     } else {
         painter.fillRect(area, Qt::white); // a divider mark
     }
@@ -133,7 +191,7 @@ const QStaticText& RoadView::TextOf(const Control& label, const QFont& font) con
         caption = label.Caption;
         text.setText(QString::fromStdString(caption));
         text.setTextFormat(Qt::PlainText);
-        text.prepare(QTransform(), font);
+        text.prepare(QTransform::fromScale(mZoom, mZoom), font);
     }
     return text;
 }

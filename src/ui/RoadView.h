@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/FramePacer.h"
+
+#include <QElapsedTimer>
 #include <QFont>
 #include <QPixmap>
 #include <QStaticText>
@@ -14,7 +17,15 @@ struct Control;
 struct MainControls;
 
 // picRoad: paints the road and every control inside it from the game's control
-// model, and takes the player's keys.
+// model, and takes the player's keys. It draws the design a whole number of times
+// as large (its zoom), the pictures without smoothing.
+//
+// Gliding, it draws at the display's pace, each racer, the bonus and the lane
+// marks between where the tick before the last left them and where the last tick
+// did, as far along as the time since the last tick says: a frame never shows a
+// place the rules did not hold. Whatever the last tick did not move there (a
+// thing sent back to the top, a mark that wrapped, a lane change, a new game) is
+// drawn where the model has it. Not gliding, every frame is the model exactly.
 class RoadView final : public QWidget
 {
     Q_OBJECT
@@ -29,6 +40,20 @@ public:
     // Shows the control model as it is now.
     void Refresh();
 
+    void SetZoom(int zoom);
+    int Zoom() const { return mZoom; }
+
+    // The tick has moved the model: the places to glide from and to.
+    void Ticked();
+    // Gliding asks for frames at the display's pace; stopped, it shows the model.
+    void SetGliding(bool on);
+    bool Gliding() const { return mPacer.Running(); }
+
+    // Where a control that the last tick moved from before to now is drawn, a
+    // fraction (0 to 1) of a tick after it, in logical pixels at the given zoom.
+    static QRectF Glide(const Control& before, const Control& now, const Control& model, double fraction,
+                        int zoom);
+
 signals:
     // A key went down: its virtual-key code.
     void keyDown(int keyCode);
@@ -39,11 +64,17 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void PaintControl(QPainter& painter, const Control& control) const;
+    void PaintControl(QPainter& painter, const Control& control, const QRectF& area) const;
+    QRect Inside() const; // the road inside its frame, in the widget's pixels
     const QStaticText& TextOf(const Control& label, const QFont& font) const;
 
     const MainControls& mControls;
     std::vector<std::shared_ptr<const Control>> mPaintOrder; // the design's; fixed
+    std::vector<Control> mBefore; // by paint order: as the tick before the last left them
+    std::vector<Control> mNow;    // and as the last tick left them
+    QElapsedTimer mSinceTick;
+    FramePacer mPacer;
+    int mZoom = 1;
     std::map<const Control*, QPixmap> mPictures;
     QFont mPausedFont;
     QFont mBonusFont;

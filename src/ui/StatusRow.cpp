@@ -16,6 +16,30 @@ StatusRow::StatusRow(QWidget* parent, const std::array<QRect, 3>& designed, int 
         mLabels[i]->setGeometry(designed[i]);
         mLabels[i]->setAccessibleName(meanings[i]);
     }
+    mFont = mLabels[0]->font();
+}
+
+void StatusRow::SetZoom(int zoom)
+{
+    if (zoom == mZoom)
+        return;
+    mZoom = zoom;
+    QFont font = mFont;
+    if (mFont.pixelSize() > 0)
+        font.setPixelSize(mFont.pixelSize() * zoom);
+    else
+        font.setPointSizeF(mFont.pointSizeF() * zoom);
+    for (QLabel* label : mLabels)
+        label->setFont(font);
+    // Measured and placed again, from the texts shown.
+    std::array<std::string, 3> captions;
+    for (std::size_t i = 0; i < mLabels.size(); ++i) {
+        captions[i] = mTexts[i].toStdString();
+        mTexts[i].clear();
+        mShapeWidths[i].clear();
+        mWidths[i] = -1;
+    }
+    Show(captions);
 }
 
 void StatusRow::Show(const std::array<std::string, 3>& captions)
@@ -45,7 +69,10 @@ void StatusRow::Show(const std::array<std::string, 3>& captions)
         mWidths[i] = width;
     }
     if (widthChanged) {
-        const std::array<QRect, 3> places = Place(mDesigned, mRowRight, mWidths);
+        std::array<QRect, 3> designed = mDesigned;
+        for (QRect& place : designed)
+            place = QRect(place.topLeft() * mZoom, place.size() * mZoom);
+        const std::array<QRect, 3> places = Place(designed, mRowRight * mZoom, mWidths);
         for (std::size_t i = 0; i < mLabels.size(); ++i)
             mLabels[i]->setGeometry(places[i]);
     }

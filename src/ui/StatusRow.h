@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFont>
 #include <QHash>
 #include <QRect>
 
@@ -16,6 +17,7 @@ class QWidget;
 // thousands, a game of days) share the row by their widths, and are elided only
 // when even that is not enough. Nothing is laid out again while no text's width
 // changes, so the tick costs no more than setting two texts.
+// Zoomed, the row is the same at a whole multiple of its size.
 class StatusRow
 {
     Q_DECLARE_TR_FUNCTIONS(StatusRow)
@@ -26,6 +28,9 @@ public:
 
     void Show(const std::array<std::string, 3>& captions);
 
+    // The labels, their places and their type a whole number of times as large.
+    void SetZoom(int zoom);
+
     static constexpr int gap = 2; // the least room between two labels
 
     // Where labels of these text widths stand, left to right.
@@ -34,8 +39,10 @@ public:
 
 private:
     std::array<QLabel*, 3> mLabels{};
-    std::array<QRect, 3> mDesigned;
+    std::array<QRect, 3> mDesigned; // at zoom 1
     int mRowRight;
+    int mZoom = 1;
+    QFont mFont; // at zoom 1
     std::array<QString, 3> mTexts;
     std::array<QHash<QString, int>, 3> mShapeWidths; // by the text with every digit a 0
     std::array<int, 3> mWidths{-1, -1, -1};

@@ -15,6 +15,10 @@
 #include <QIcon>
 #include <QLocale>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -22,12 +26,24 @@ namespace {
 constexpr double clientWidth = 3540;
 constexpr double clientHeight = 6795;
 
+// The client area at zoom 1, in logical pixels.
+QSize Designed()
+{
+    return {Twips::ToPixels(clientWidth), Twips::ToPixels(clientHeight)};
+}
+
+QRect Zoomed(const QRect& designed, int zoom)
+{
+    return {designed.topLeft() * zoom, designed.size() * zoom};
+}
+
 } // namespace
 
 frmMain::frmMain(Outside outside, std::string programFolder,
                  std::function<QStringList()> soundFileTypes, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
+                              | Qt::WindowCloseButtonHint),
       mOutside(outside),
       mSoundFileTypes(std::move(soundFileTypes)),
       mControls(outside.texts),
@@ -36,27 +52,35 @@ frmMain::frmMain(Outside outside, std::string programFolder,
             Outside{outside.store, outside.sound, outside.random, outside.clock, *this, outside.texts}, *this,
             QLocale().decimalPoint().toStdString(), std::move(programFolder)),
       mMenus(mGame, outside.store, *this, outside.texts, QLocale().decimalPoint().toStdString()),
-      mBestDistances(outside.store)
+      mBestDistances(outside.store),
+      mView(outside.store)
 {
     //: The game window's title: the game's name, said with excitement
     setWindowTitle(tr("Vandrel!"));
     setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
 
-    auto* client = new QWidget(this);
-    client->setFixedSize(Twips::ToPixels(clientWidth), Twips::ToPixels(clientHeight));
-    mRoad = new RoadView(mControls, client);
+    mStage = new QWidget(this);
+    mStage->setObjectName(QStringLiteral("stage"));
+    mStage->setMinimumSize(Designed());
+    mStage->installEventFilter(this);
+    mClient = new QWidget(mStage);
+    mClient->resize(Designed());
+    mRoad = new RoadView(mControls, mClient);
     mRoad->setGeometry(Twips::ToPixels(*mControls.picRoad));
     mRoad->setObjectName(QStringLiteral("picRoad"));
     //: The road the cars drive on, as screen readers name it
     mRoad->setAccessibleName(tr("Road"));
     mStatus = std::make_unique<StatusRow>(
-        client,
+        mClient,
         std::array<QRect, 3>{Twips::ToPixels(*mControls.lblSpeed), Twips::ToPixels(*mControls.lblTime),
                              Twips::ToPixels(*mControls.lblDist)},
-        client->width() - StatusRow::gap);
-    setCentralWidget(client);
+        Designed().width() - StatusRow::gap);
+    setCentralWidget(mStage);
     BuildMenus();
-    setFixedSize(sizeHint());
+    // As the player left it, on the screen it opens on.
+    ZoomTo(std::min(mView.Zoom(), LargestZoom()));
+    if (mView.FullScreen())
+        setWindowState(windowState() | Qt::WindowFullScreen);
 
     mTimer1.setParent(this);
     mTimer1.setObjectName(QStringLiteral("Timer1"));
@@ -79,10 +103,12 @@ void frmMain::BuildMenus()
     menuBar()->setStyle(style);
     QMenu* game = menuBar()->addMenu(tr("&Game"));
     game->setObjectName(QStringLiteral("mnuGame"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelpMenu"));
-    // Opening either menu, with the mouse or with Alt and its letter, pauses.
-    for (QMenu* menu : {game, help})
+    // Opening any menu, with the mouse or with Alt and its letter, pauses.
+    for (QMenu* menu : {game, view, help})
         connect(menu, &QMenu::aboutToShow, this, [this] { Command(&MenuCommands::mnuMenu_Click); });
 
     const auto addItem = [this](QMenu* menu, const QString& caption, const char* name,
@@ -102,6 +128,90 @@ void frmMain::BuildMenus()
     addItem(help, tr("&Help"), "mnuHelp", [this] { mnuHelp_Click(); });
     help->addSeparator()->setObjectName(QStringLiteral("mnuSeperator"));
     addItem(help, tr("&About"), "mnuAbout", [this] { Command(&MenuCommands::mnuAbout_Click); });
+    BuildViewMenu(view);
+}
+
+void frmMain::BuildViewMenu(QMenu* view)
+{
+    const auto addItem = [this, view](QAction*& action, const QString& caption, const char* name,
+                                      const QList<QKeySequence>& keys, auto handler) {
+        action = view->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    QList<QKeySequence> zoomIn = QKeySequence::keyBindings(QKeySequence::ZoomIn);
+    zoomIn << QKeySequence(Qt::CTRL | Qt::Key_Equal); // Ctrl and the key of + without Shift
+    addItem(mZoomIn, tr("Zoom &In"), "mnuZoomIn", zoomIn, [this] { ZoomTo(mRoad->Zoom() + 1); });
+    addItem(mZoomOut, tr("Zoom &Out"), "mnuZoomOut", QKeySequence::keyBindings(QKeySequence::ZoomOut),
+            [this] { ZoomTo(mRoad->Zoom() - 1); });
+    addItem(mActualSize, tr("&Actual Size"), "mnuActualSize", {QKeySequence(Qt::CTRL | Qt::Key_0)},
+            [this] { ZoomTo(1); });
+    view->addSeparator();
+    addItem(mFullScreen, tr("&Full Screen"), "mnuFullScreen", {QKeySequence(Qt::Key_F11)},
+            [this](bool on) { SetFullScreen(on); });
+    mFullScreen->setCheckable(true);
+    mFullScreen->setChecked(mView.FullScreen());
+    addItem(mSmooth, tr("Smooth &Motion"), "mnuSmoothMotion", {}, [this](bool on) {
+        mView.SetSmoothMotion(on);
+        Sync();
+    });
+    mSmooth->setCheckable(true);
+    mSmooth->setChecked(mView.SmoothMotion());
+}
+
+int frmMain::LargestZoom() const
+{
+    const QScreen* onScreen = screen();
+    if (!onScreen)
+        return 1;
+    // The window's frame as the window manager draws it (none yet before it shows)
+    // and the menu bar go around the game.
+    const QSize room = onScreen->availableGeometry().size() - (frameGeometry().size() - geometry().size())
+                       - QSize(0, menuBar()->sizeHint().height());
+    const int fits = std::min(room.width() / Designed().width(), room.height() / Designed().height());
+    return std::clamp(fits, 1, ViewSettings::largestZoom);
+}
+
+void frmMain::ZoomTo(int zoom)
+{
+    zoom = std::clamp(zoom, 1, LargestZoom());
+    if (isVisible())
+        mView.SetZoom(zoom); // the player's choice; the start's own sizing is not one
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+    const QSize wanted = Designed() * zoom;
+    resize(wanted.width(), wanted.height() + menuBar()->sizeHint().height());
+    mStage->resize(wanted);
+    Fit();
+}
+
+void frmMain::Fit()
+{
+    const QSize room = mStage->size();
+    const int zoom = std::max(1, std::min(room.width() / Designed().width(), room.height() / Designed().height()));
+    const QSize drawn = Designed() * zoom;
+    mClient->setGeometry(QRect(QPoint((room.width() - drawn.width()) / 2, (room.height() - drawn.height()) / 2), drawn));
+    mRoad->SetZoom(zoom);
+    mRoad->setGeometry(Zoomed(Twips::ToPixels(*mControls.picRoad), zoom));
+    mStatus->SetZoom(zoom);
+    const bool windowed = !isFullScreen();
+    mZoomIn->setEnabled(windowed && zoom < LargestZoom());
+    mZoomOut->setEnabled(windowed && zoom > 1);
+    mActualSize->setEnabled(windowed && zoom > 1);
+}
+
+void frmMain::SetFullScreen(bool on)
+{
+    mView.SetFullScreen(on);
+    mFullScreen->setChecked(on);
+    setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == mStage && event->type() == QEvent::Resize)
+        Fit();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::Command(void (MenuCommands::*command)())
@@ -137,6 +247,7 @@ void frmMain::ShowHelp()
 void frmMain::Timer1_Timer()
 {
     mGame.Tick();
+    mRoad->Ticked();
     Sync();
 }
 
@@ -160,16 +271,31 @@ void frmMain::Sync()
         mTimer1.start();
     else if (!mControls.Timer1.Enabled && mTimer1.isActive())
         mTimer1.stop();
+    // Over a box the road shows the game as the rules have it, as when it stops.
+    mRoad->SetGliding(mSmooth->isChecked() && mTimer1.isActive() && mBoxes == 0);
     mRoad->Refresh();
 }
 
 void frmMain::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        mGame.PauseIt();
-        Sync();
+    if (event->type() == QEvent::WindowStateChange) {
+        if (isMinimized()) {
+            mGame.PauseIt();
+            Sync();
+        }
+        mFullScreen->setChecked(isFullScreen()); // also when the window manager changed it
     }
+    // Another program's window became the active one; the game's own boxes,
+    // menus and windows pause or stop the game themselves. Asked once the
+    // activation has settled, as focus passes between two windows of the game.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        QTimer::singleShot(0, this, [this] {
+            if (!QApplication::activeWindow()) {
+                mGame.LookedAway();
+                Sync();
+            }
+        });
 }
 
 void frmMain::showEvent(QShowEvent* event)
@@ -186,22 +312,30 @@ void frmMain::Unload()
 
 void frmMain::ShowBestDistances(std::size_t newRank)
 {
+    ++mBoxes;
     Sync(); // over the game as it is now, as a box
     frmBest table(mBestDistances, *this, QLocale().decimalPoint().toStdString(), newRank, this);
     table.exec();
+    --mBoxes;
 }
 
 Dialogs::Answer frmMain::MsgBox(const std::string& prompt, Style style, const std::string& title)
 {
+    ++mBoxes;
     Sync(); // the box opens over the game as it is now, not as the last tick left it
-    return mOutside.dialogs.MsgBox(prompt, style, title);
+    const Answer answer = mOutside.dialogs.MsgBox(prompt, style, title);
+    --mBoxes;
+    return answer;
 }
 
 std::string frmMain::InputBox(const std::string& prompt, const std::string& title,
                               const std::string& preset)
 {
+    ++mBoxes;
     Sync();
-    return mOutside.dialogs.InputBox(prompt, title, preset);
+    std::string answer = mOutside.dialogs.InputBox(prompt, title, preset);
+    --mBoxes;
+    return answer;
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -7,6 +7,7 @@
 #include "game/MainControls.h"
 #include "game/MenuCommands.h"
 #include "game/SoundChoice.h"
+#include "game/ViewSettings.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -24,6 +25,11 @@ class frmSound;
 // after each of them, and before any box the game opens, so that a box always
 // stands over the game as it is. Creating it runs the game start, so the first
 // picture shown is the new game's.
+//
+// The game is drawn a whole number of times as large as designed: the zoom the
+// player chose, or in a window made larger by hand, maximised or full screen, the
+// largest multiple that fits, centred. The menu bar and the boxes keep the
+// desktop's size.
 class frmMain final : public QMainWindow, private GameWindow, private Dialogs
 {
     Q_OBJECT
@@ -39,6 +45,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Unload() override;
@@ -47,6 +54,14 @@ private:
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& preset) override;
     void BuildMenus();
+    void BuildViewMenu(QMenu* view);
+    // The largest zoom whose window fits the screen the window is on.
+    int LargestZoom() const;
+    // The window sized for a zoom (out of full screen and maximised).
+    void ZoomTo(int zoom);
+    // The game at the largest multiple that fits where it is drawn.
+    void Fit();
+    void SetFullScreen(bool on);
     void Command(void (MenuCommands::*command)());
     void mnuSound_Click();
     void mnuHelp_Click();
@@ -67,4 +82,13 @@ private:
     std::unique_ptr<HelpWindow> mHelp;
     RoadView* mRoad = nullptr;
     std::unique_ptr<StatusRow> mStatus;
+    ViewSettings mView;
+    QWidget* mStage = nullptr;  // the central widget: a plain background
+    QWidget* mClient = nullptr; // the road and the status row, at the zoom
+    QAction* mZoomIn = nullptr;
+    QAction* mZoomOut = nullptr;
+    QAction* mActualSize = nullptr;
+    QAction* mFullScreen = nullptr;
+    QAction* mSmooth = nullptr;
+    int mBoxes = 0; // boxes open over the road: it shows the model as it is
 };

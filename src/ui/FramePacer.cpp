@@ -1,0 +1,75 @@
+#include "ui/FramePacer.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimerEvent>
+#include <QWidget>
+#include <QWindow>
+
+#include <cmath>
+
+FramePacer::FramePacer(QWidget& widget, std::function<void()> frame)
+    : mWidget(widget), mFrame(std::move(frame))
+{
+}
+
+void FramePacer::Start()
+{
+    if (mRunning)
+        return;
+    mRunning = true;
+    // Elsewhere requestUpdate comes 5 ms after the ask, whatever the display's
+    // rate: a timer at the screen's rate is what the display can show.
+    mByCompositor = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (mByCompositor) {
+        if (Window())
+            mWindow->requestUpdate();
+        return;
+    }
+    const QScreen* screen = mWidget.screen();
+    const qreal hertz = screen && screen->refreshRate() >= 1 ? screen->refreshRate() : 60.0;
+    mTimer.start(std::max(1, int(std::lround(1000.0 / hertz))), Qt::PreciseTimer, this);
+}
+
+void FramePacer::Stop()
+{
+    mRunning = false;
+    mTimer.stop();
+    if (mWindow)
+        mWindow->removeEventFilter(this);
+    mWindow = nullptr;
+}
+
+void FramePacer::FrameDrawn()
+{
+    if (mRunning && mByCompositor && Window())
+        mWindow->requestUpdate();
+}
+
+QWindow* FramePacer::Window()
+{
+    // A window that is not shown yet has none: the first frame drawn asks again.
+    if (!mWindow) {
+        mWindow = mWidget.window()->windowHandle();
+        if (mWindow)
+            mWindow->installEventFilter(this);
+    }
+    return mWindow;
+}
+
+bool FramePacer::eventFilter(QObject* watched, QEvent* event)
+{
+    // Qt's own handling of the request goes on: the widget's repaint rides on it.
+    if (watched == mWindow && event->type() == QEvent::UpdateRequest && mRunning)
+        mFrame();
+    return QObject::eventFilter(watched, event);
+}
+
+void FramePacer::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == mTimer.timerId())
+        mFrame();
+    else
+        QObject::timerEvent(event);
+}

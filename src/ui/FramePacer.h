@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QBasicTimer>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QWidget;
+class QWindow;
+
+// Asks for one frame of a widget for each frame the display shows, while it runs:
+// on Wayland when the compositor calls back for the next frame
+// (QWindow::requestUpdate), elsewhere at the screen's refresh rate. Stopped, it
+// asks for nothing and keeps no timer, so a paused game costs no wake-ups.
+class FramePacer final : public QObject
+{
+public:
+    // frame: called for each frame; it asks the widget to repaint.
+    FramePacer(QWidget& widget, std::function<void()> frame);
+
+    void Start();
+    void Stop();
+    bool Running() const { return mRunning; }
+
+    // The widget has drawn a frame: on Wayland the next one is asked for now, so
+    // that it comes with the compositor's next frame callback.
+    void FrameDrawn();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    QWindow* Window(); // the widget's window, watched once it has one
+
+    QWidget& mWidget;
+    std::function<void()> mFrame;
+    bool mRunning = false;
+    bool mByCompositor = false;
+    QPointer<QWindow> mWindow;
+    QBasicTimer mTimer;
+};
