@@ -22,14 +22,13 @@ void FramePacer::Start()
     // Elsewhere requestUpdate comes 5 ms after the ask, whatever the display's
     // rate: a timer at the screen's rate is what the display can show.
     mByCompositor = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    if (mByCompositor) {
-        if (Window())
-            mWindow->requestUpdate();
-        return;
-    }
     const QScreen* screen = mWidget.screen();
     const qreal hertz = screen && screen->refreshRate() >= 1 ? screen->refreshRate() : 60.0;
-    mTimer.start(std::max(1, int(std::lround(1000.0 / hertz))), Qt::PreciseTimer, this);
+    mInterval = std::max(1, int(std::lround(1000.0 / hertz)));
+    if (!mByCompositor)
+        mTimer.start(mInterval, Qt::PreciseTimer, this);
+    else if (Window())
+        mWindow->requestUpdate();
 }
 
 void FramePacer::Stop()
@@ -45,6 +44,12 @@ void FramePacer::FrameDrawn()
 {
     if (mRunning && mByCompositor && Window())
         mWindow->requestUpdate();
+}
+
+void FramePacer::FrameSkipped()
+{
+    if (mRunning && mByCompositor)
+        mTimer.start(mInterval, Qt::PreciseTimer, this);
 }
 
 QWindow* FramePacer::Window()
@@ -68,8 +73,11 @@ bool FramePacer::eventFilter(QObject* watched, QEvent* event)
 
 void FramePacer::timerEvent(QTimerEvent* event)
 {
-    if (event->timerId() == mTimer.timerId())
-        mFrame();
-    else
+    if (event->timerId() != mTimer.timerId()) {
         QObject::timerEvent(event);
+        return;
+    }
+    if (mByCompositor)
+        mTimer.stop();
+    mFrame();
 }

@@ -26,6 +26,9 @@ public:
     // The widget has drawn a frame: on Wayland the next one is asked for now, so
     // that it comes with the compositor's next frame callback.
     void FrameDrawn();
+    // The widget drew nothing for a frame: the next comes a refresh period later
+    // (the compositor calls back only after a frame it was given).
+    void FrameSkipped();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,5 +42,6 @@ private:
     bool mRunning = false;
     bool mByCompositor = false;
     QPointer<QWindow> mWindow;
-    QBasicTimer mTimer;
+    QBasicTimer mTimer; // elsewhere every frame; on Wayland after a frame skipped
+    int mInterval = 16; // ms, the screen's refresh period
 };

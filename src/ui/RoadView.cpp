@@ -50,7 +50,7 @@ RoadView::RoadView(const MainControls& controls, QWidget* parent)
     : QWidget(parent),
       mControls(controls),
       mPaintOrder(controls.RoadPaintOrder()),
-      mPacer(*this, [this] { update(Inside()); }),
+      mPacer(*this, [this] { Frame(); }),
       mPausedFont(PausedFont()),
       mBonusFont(BonusFont())
 {
@@ -90,6 +90,7 @@ void RoadView::Ticked()
     for (const auto& control : mPaintOrder)
         mNow.push_back(*control);
     mSinceTick.start();
+    mShown.clear(); // a tick may change what does not move: drawn at the next frame
 }
 
 void RoadView::SetGliding(bool on)
@@ -110,6 +111,26 @@ QRectF RoadView::Glide(const Control& before, const Control& now, const Control&
     // Whole pixels of the screen, as the model's places are whole logical pixels.
     const auto onScreen = [zoom](double twips) { return std::round(twips / Twips::perPixel * zoom) / zoom; };
     return {QPointF(onScreen(model.Left), onScreen(top)), QSizeF(Twips::ToPixels(model.Width), Twips::ToPixels(model.Height))};
+}
+
+std::vector<QRectF> RoadView::Places() const
+{
+    const bool gliding = mPacer.Running() && mNow.size() == mPaintOrder.size() && mBefore.size() == mNow.size();
+    const double fraction = gliding ? double(mSinceTick.elapsed()) / std::max(1, mControls.Timer1.Interval) : 1.0;
+    std::vector<QRectF> places;
+    for (std::size_t i = 0; i < mPaintOrder.size(); ++i)
+        places.push_back(gliding ? Glide(mBefore[i], mNow[i], *mPaintOrder[i], fraction, mZoom)
+                                 : QRectF(Twips::ToPixels(*mPaintOrder[i])));
+    return places;
+}
+
+void RoadView::Frame()
+{
+    // A frame the same as the last one is not drawn again: at low speeds most are.
+    if (Places() != mShown)
+        update(Inside());
+    else
+        mPacer.FrameSkipped();
 }
 
 QRect RoadView::Inside() const
@@ -134,15 +155,10 @@ void RoadView::paintEvent(QPaintEvent* event)
     painter.setClipRect(Inside());
     painter.translate(Inside().topLeft());
     painter.scale(mZoom, mZoom);
-    const bool gliding = mPacer.Running() && mNow.size() == mPaintOrder.size() && mBefore.size() == mNow.size();
-    const double fraction = gliding ? double(mSinceTick.elapsed()) / std::max(1, mControls.Timer1.Interval) : 1.0;
-    for (std::size_t i = 0; i < mPaintOrder.size(); ++i) {
-        const Control& control = *mPaintOrder[i];
-        if (!control.Visible)
-            continue;
-        PaintControl(painter, control,
-                     gliding ? Glide(mBefore[i], mNow[i], control, fraction, mZoom) : QRectF(Twips::ToPixels(control)));
-    }
+    mShown = Places();
+    for (std::size_t i = 0; i < mPaintOrder.size(); ++i)
+        if (mPaintOrder[i]->Visible)
+            PaintControl(painter, *mPaintOrder[i], mShown[i]);
     mPacer.FrameDrawn();
 }
 

@@ -66,6 +66,9 @@ protected:
 private:
     void PaintControl(QPainter& painter, const Control& control, const QRectF& area) const;
     QRect Inside() const; // the road inside its frame, in the widget's pixels
+    // Where each control of the paint order is drawn now.
+    std::vector<QRectF> Places() const;
+    void Frame(); // the display's next frame: painted when something moved
     const QStaticText& TextOf(const Control& label, const QFont& font) const;
 
     const MainControls& mControls;
@@ -73,6 +76,7 @@ private:
     std::vector<Control> mBefore; // by paint order: as the tick before the last left them
     std::vector<Control> mNow;    // and as the last tick left them
     QElapsedTimer mSinceTick;
+    std::vector<QRectF> mShown; // the places last painted
     FramePacer mPacer;
     int mZoom = 1;
     std::map<const Control*, QPixmap> mPictures;

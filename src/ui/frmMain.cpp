@@ -248,7 +248,7 @@ void frmMain::Timer1_Timer()
 {
     mGame.Tick();
     mRoad->Ticked();
-    Sync();
+    Sync(true);
 }
 
 void frmMain::picRoad_KeyDown(int keyCode)
@@ -259,7 +259,7 @@ void frmMain::picRoad_KeyDown(int keyCode)
         ShowHelp();
 }
 
-void frmMain::Sync()
+void frmMain::Sync(bool ticked)
 {
     mStatus->Show({mControls.lblSpeed->Caption, mControls.lblTime->Caption,
                    mControls.lblDist->Caption});
@@ -272,8 +272,10 @@ void frmMain::Sync()
     else if (!mControls.Timer1.Enabled && mTimer1.isActive())
         mTimer1.stop();
     // Over a box the road shows the game as the rules have it, as when it stops.
+    const bool wasGliding = mRoad->Gliding();
     mRoad->SetGliding(mSmooth->isChecked() && mTimer1.isActive() && mBoxes == 0);
-    mRoad->Refresh();
+    if (!(ticked && wasGliding && mRoad->Gliding()))
+        mRoad->Refresh();
 }
 
 void frmMain::changeEvent(QEvent* event)

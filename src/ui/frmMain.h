@@ -68,7 +68,8 @@ private:
     void ShowHelp();
     void Timer1_Timer();
     void picRoad_KeyDown(int keyCode);
-    void Sync();
+    // ticked: after a tick, which a gliding road shows at its next frame anyway.
+    void Sync(bool ticked = false);
 
     Outside mOutside;
     std::function<QStringList()> mSoundFileTypes;
