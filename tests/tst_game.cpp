@@ -7,6 +7,7 @@
 #include "game/Control.h"
 #include "game/MenuCommands.h"
 #include "game/RandomGenerator.h"
+#include "game/ViewSettings.h"
 
 namespace {
 
@@ -505,6 +506,35 @@ private slots:
         QCOMPARE(g.controls.Timer1.Enabled, restarted);
         if (restarted)
             QCOMPARE(S(g.controls.lblSpeed->Caption), S(g.settings["Speed"] + " kmph"));
+    }
+
+    void viewSettings_data()
+    {
+        QTest::addColumn<QString>("stored"); // Zoom, FullScreen, SmoothMotion; "-" for none
+        QTest::addColumn<QString>("read");   // as read, then what setting zoom 17 and 0 writes
+        QTest::newRow("none: zoom 1, a window, smooth") << "- - -" << "1 0 1";
+        QTest::newRow("the largest zoom, full screen, classic") << "16 1 0" << "16 1 0";
+        QTest::newRow("past the ends: the defaults") << "17 2 -1" << "1 0 1";
+        QTest::newRow("not whole, or no number") << "2.5 x 0.5" << "1 0 1";
+        QTest::newRow("2, a tab, an exponent") << "2 \t 1e0" << "2 0 1";
+    }
+
+    void viewSettings()
+    {
+        Fakes store;
+        const QStringList stored = FETCH(QString, stored).split(' ');
+        const char* keys[] = {"Zoom", "FullScreen", "SmoothMotion"};
+        for (int i = 0; i < 3; ++i)
+            if (stored[i] != "-")
+                store.settings[keys[i]] = stored[i].toStdString();
+        ViewSettings view(store);
+        QCOMPARE(QString("%1 %2 %3").arg(view.Zoom()).arg(view.FullScreen()).arg(view.SmoothMotion()), FETCH(QString, read));
+        view.SetZoom(17);
+        const std::string most = store.settings["Zoom"];
+        view.SetZoom(0);
+        view.SetFullScreen(true);
+        view.SetSmoothMotion(false);
+        QCOMPARE(most + " " + store.settings["Zoom"] + " " + store.settings["FullScreen"] + store.settings["SmoothMotion"], "16 1 10");
     }
 
     void soundChoice_data()
