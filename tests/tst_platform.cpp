@@ -103,8 +103,12 @@ private slots:
 
     void twoCopiesEnterTogether()
     {
-        // Two programs end 20 games each at the same moment into one table: odd
-        // distances from one, even from the other.
+        // A game entered is on disk at once; then two programs end 20 games each
+        // at the same moment into one table: odd distances from one, even from the other.
+        QtSettingsStore store;
+        BestDistances(store).Enter({0.5, 100, 30, BestDistance::Ending::crash, std::chrono::system_clock::now()});
+        QFile file(File());
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("1=\"0.5 km, 100 km/h"));
         QProcess copies[2];
         for (int copy = 0; copy < 2; ++copy) {
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -115,7 +119,6 @@ private slots:
         }
         for (QProcess& copy : copies)
             QVERIFY(copy.waitForFinished(60'000) && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0);
-        QtSettingsStore store;
         QStringList table;
         for (const BestDistance& game : BestDistances(store).Read())
             table << QString::number(game.km);
