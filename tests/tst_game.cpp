@@ -514,8 +514,9 @@ private slots:
         QTest::addColumn<QString>("read");   // as read, then what setting zoom 17 and 0 writes
         QTest::newRow("none: zoom 1, a window, smooth") << "- - -" << "1 0 1";
         QTest::newRow("the largest zoom, full screen, classic") << "16 1 0" << "16 1 0";
-        QTest::newRow("past the ends: the defaults") << "17 2 -1" << "1 0 1";
-        QTest::newRow("not whole, or no number") << "2.5 x 0.5" << "1 0 1";
+        QTest::newRow("past the ends: the defaults") << "17 2 2" << "1 0 1";
+        QTest::newRow("below them, not whole, or no number") << "0 -1 0.5" << "1 0 1";
+        QTest::newRow("not whole, no number") << "2.5 x x" << "1 0 1";
         QTest::newRow("2, a tab, an exponent") << "2 \t 1e0" << "2 0 1";
     }
 
@@ -532,9 +533,11 @@ private slots:
         view.SetZoom(17);
         const std::string most = store.settings["Zoom"];
         view.SetZoom(0);
+        view.SetSmoothMotion(true);
+        const std::string smooth = store.settings["SmoothMotion"];
         view.SetFullScreen(true);
         view.SetSmoothMotion(false);
-        QCOMPARE(most + " " + store.settings["Zoom"] + " " + store.settings["FullScreen"] + store.settings["SmoothMotion"], "16 1 10");
+        QCOMPARE(most + " " + store.settings["Zoom"] + " " + smooth + store.settings["FullScreen"] + store.settings["SmoothMotion"], "16 1 110");
     }
 
     void soundChoice_data()
