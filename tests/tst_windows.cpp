@@ -347,6 +347,8 @@ private slots:
         int paintedForTheBox = -1;
         QString timeShown;
         QVERIFY(static_cast<RoadView*>(road)->Gliding());
+        QTest::qWait(500); // ten ticks, which a gliding road draws only at its frames, thrice as many
+        QVERIFY2(paints > 12, qPrintable(QString::number(paints)));
         w.answers = {Dialogs::Answer::Ok, Dialogs::Answer::No};
         w.whileOpen = [&] {
             if (paintedForTheBox >= 0)
