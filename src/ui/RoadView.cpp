@@ -142,7 +142,8 @@ QRect RoadView::Inside() const
 void RoadView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (!Inside().contains(event->rect())) {
+    const QRect inside = Inside();
+    if (!inside.contains(event->rect())) {
         // The classic sunken frame, in fixed colours so every style draws it alike.
         painter.save();
         painter.scale(mZoom, mZoom);
@@ -151,9 +152,9 @@ void RoadView::paintEvent(QPaintEvent* event)
         DrawRing(painter, frame.adjusted(1, 1, -1, -1), Qt::black, QColor(192, 192, 192));
         painter.restore();
     }
-    painter.fillRect(Inside(), QColor(192, 192, 192));
-    painter.setClipRect(Inside());
-    painter.translate(Inside().topLeft());
+    painter.fillRect(inside, QColor(192, 192, 192));
+    painter.setClipRect(inside);
+    painter.translate(inside.topLeft());
     painter.scale(mZoom, mZoom);
     mShown = Places();
     for (std::size_t i = 0; i < mPaintOrder.size(); ++i)

@@ -1,5 +1,7 @@
 #include "ui/StatusRow.h"
 
+#include "ui/Twips.h"
+
 #include <QLabel>
 
 #include <algorithm>
@@ -71,7 +73,7 @@ void StatusRow::Show(const std::array<std::string, 3>& captions)
     if (widthChanged) {
         std::array<QRect, 3> designed = mDesigned;
         for (QRect& place : designed)
-            place = QRect(place.topLeft() * mZoom, place.size() * mZoom);
+            place = Twips::Zoomed(place, mZoom);
         const std::array<QRect, 3> places = Place(designed, mRowRight * mZoom, mWidths);
         for (std::size_t i = 0; i < mLabels.size(); ++i)
             mLabels[i]->setGeometry(places[i]);

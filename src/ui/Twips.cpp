@@ -21,4 +21,9 @@ QRect ToPixels(const Control& control)
     return ToPixels(control.Left, control.Top, control.Width, control.Height);
 }
 
+QRect Zoomed(const QRect& designed, int zoom)
+{
+    return {designed.topLeft() * zoom, designed.size() * zoom};
+}
+
 } // namespace Twips

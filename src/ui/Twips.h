@@ -14,4 +14,7 @@ int ToPixels(double twips);
 QRect ToPixels(double left, double top, double width, double height);
 QRect ToPixels(const Control& control);
 
+// A place in logical pixels at a whole multiple of the design's size.
+QRect Zoomed(const QRect& designed, int zoom);
+
 } // namespace Twips

@@ -32,10 +32,15 @@ QSize Designed()
     return {Twips::ToPixels(clientWidth), Twips::ToPixels(clientHeight)};
 }
 
-QRect Zoomed(const QRect& designed, int zoom)
+// Counts a box open over the road for as long as it is.
+struct BoxOpen
 {
-    return {designed.topLeft() * zoom, designed.size() * zoom};
-}
+    explicit BoxOpen(int& boxes) : mBoxes(boxes) { ++mBoxes; }
+    ~BoxOpen() { --mBoxes; }
+    BoxOpen(const BoxOpen&) = delete;
+    BoxOpen& operator=(const BoxOpen&) = delete;
+    int& mBoxes;
+};
 
 } // namespace
 
@@ -192,7 +197,7 @@ void frmMain::Fit()
     const QSize drawn = Designed() * zoom;
     mClient->setGeometry(QRect(QPoint((room.width() - drawn.width()) / 2, (room.height() - drawn.height()) / 2), drawn));
     mRoad->SetZoom(zoom);
-    mRoad->setGeometry(Zoomed(Twips::ToPixels(*mControls.picRoad), zoom));
+    mRoad->setGeometry(Twips::Zoomed(Twips::ToPixels(*mControls.picRoad), zoom));
     mStatus->SetZoom(zoom);
     const bool windowed = !isFullScreen();
     mZoomIn->setEnabled(windowed && zoom < LargestZoom());
@@ -314,30 +319,25 @@ void frmMain::Unload()
 
 void frmMain::ShowBestDistances(std::size_t newRank)
 {
-    ++mBoxes;
+    const BoxOpen open(mBoxes);
     Sync(); // over the game as it is now, as a box
     frmBest table(mBestDistances, *this, QLocale().decimalPoint().toStdString(), newRank, this);
     table.exec();
-    --mBoxes;
 }
 
 Dialogs::Answer frmMain::MsgBox(const std::string& prompt, Style style, const std::string& title)
 {
-    ++mBoxes;
+    const BoxOpen open(mBoxes);
     Sync(); // the box opens over the game as it is now, not as the last tick left it
-    const Answer answer = mOutside.dialogs.MsgBox(prompt, style, title);
-    --mBoxes;
-    return answer;
+    return mOutside.dialogs.MsgBox(prompt, style, title);
 }
 
 std::string frmMain::InputBox(const std::string& prompt, const std::string& title,
                               const std::string& preset)
 {
-    ++mBoxes;
+    const BoxOpen open(mBoxes);
     Sync();
-    std::string answer = mOutside.dialogs.InputBox(prompt, title, preset);
-    --mBoxes;
-    return answer;
+    return mOutside.dialogs.InputBox(prompt, title, preset);
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
