@@ -104,6 +104,16 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
     texts << dialog->windowTitle() << dialog->findChild<QWidget*>("cmdBrowse")->toolTip();
     checkWindow(dialog);
     dialog->reject();
+    WhenModal([&](QWidget* keys) { // another action's key refused in a box, then closed
+        texts << keys->windowTitle();
+        for (const QLabel* label : keys->findChildren<QLabel*>())
+            texts << label->text();
+        checkWindow(keys);
+        QTest::keyClick(keys->findChild<QWidget*>("keys0_0"), Qt::Key_Right);
+        QTRY_COMPARE(w.log.filter("|").size(), 1);
+        QTest::keyClick(keys->findChild<QWidget*>("keys0_0"), Qt::Key_Escape);
+    });
+    w.Find<QAction>("mnuKeys")->trigger();
     // The table of best distances, holding one game: every column as wide as its texts.
     w.bestDistances.look = [&](QWidget* table) {
         auto* grid = table->findChild<QTableWidget*>("grdBest");
@@ -153,7 +163,7 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
     for (const char* item : {"mnuAbout", "mnuSetSpeed", "mnuSetTime"})
         w.Find<QAction>(item)->trigger();
     QTest::keyClick(w.Find("picRoad"), Qt::Key_Left);
-    QTRY_COMPARE_WITH_TIMEOUT(w.log.filter("|").size(), 7, 5000); // game over, its rank, not played again
+    QTRY_COMPARE_WITH_TIMEOUT(w.log.filter("|").size(), 8, 5000); // game over, its rank, not played again
     for (const QString& box : w.log.filter("|"))
         texts << box.split("|").mid(0, 2);
     for (const char* name : {"lblSpeed", "lblTime", "lblDist"}) {
@@ -179,7 +189,8 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
 
 // Presses keys where the keyboard is (a menu, a box, the active window, the game's if
 // none is, as under a window manager), each from a timer of its own to go on inside
-// boxes' event loops. "Click" clicks beside a menu; "Close", a title bar's close button.
+// boxes' event loops. "Click" clicks beside a menu; "Close", a title bar's close button;
+// "Wait" waits a moment.
 void Walk(QWidget& game, const QString& keys)
 {
     auto left = std::make_shared<QStringList>(keys.split(", "));
@@ -188,11 +199,13 @@ void Walk(QWidget& game, const QString& keys)
                        : QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
         if (left->isEmpty())
             return;
-        QTimer::singleShot(40, next); // before the key, which may open a box
+        QTimer::singleShot(left->first() == "Wait" ? 300 : 40, next); // before the key, which may open a box
         if (!front || !front->isVisible()) // none yet, or one just closed: not where keys go
             return game.activateWindow();
-        const auto windows = QApplication::topLevelWidgets(); // a window just shown takes the keys once active
-        if (std::any_of(windows.begin(), windows.end(), [&](QWidget* t) { return t != &game && t->isVisible() && !t->isActiveWindow(); }))
+        if (front->isModal() && !front->isActiveWindow()) // a box under one just closed: a window manager gives it back the keys
+            return front->activateWindow();
+        const auto windows = QApplication::topLevelWidgets(); // a window just shown takes the keys once active (a box under another aside)
+        if (std::any_of(windows.begin(), windows.end(), [&](QWidget* t) { return t != &game && t->isVisible() && !t->isActiveWindow() && !(t->isModal() && t != front); }))
             return;
         const QString key = left->takeFirst();
         if (key == "Click")
@@ -205,7 +218,7 @@ void Walk(QWidget& game, const QString& keys)
             other->requestActivate();
             QTimer::singleShot(200, other, &QObject::deleteLater);
         }
-        else
+        else if (key != "Wait") // "Wait" made the time before this step longer, for a button pressed by its access key
             QTest::keyClick(front->windowHandle(), QKeySequence(key)[0].key(), QKeySequence(key)[0].keyboardModifiers());
     };
     QTimer::singleShot(40, next);
@@ -368,30 +381,46 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<int>("track"); // of the player's car at the end; it starts in 1
+        QTest::addColumn<QString>("stored"); // a stored key of an action, "Name=keys"
+        QTest::addColumn<QString>("moveLeft"); // the keys stored for moving left at the end
         // A menu pauses, a box leaves the game paused: the first key resumes, the next moves.
-        QTest::newRow("menu closed by Escape, About") << "Alt+G, Esc, Alt+H, A, Return, Right, Left" << 0;
-        QTest::newRow("menu closed by Escape, Set Time") << "Alt+G, Esc, Alt+G, T, Return, Return, Left" << 0;
-        QTest::newRow("menu closed by Escape, Space") << "Alt+G, Esc, Space, Right" << 2;
-        QTest::newRow("menu closed by Escape, a second resumes") << "Alt+G, Esc, Esc, Right" << 2;
-        QTest::newRow("menu closed by a click") << "Alt+H, Click, Left, Right" << 2;
-        QTest::newRow("menu item, box by its close button") << "Alt+H, A, Close, Right, Left" << 0;
-        QTest::newRow("input box cancelled") << "Alt+G, S, Return, Esc, Left, Right" << 2;
-        QTest::newRow("new game") << "Alt+G, Esc, Alt+G, N, Right" << 2;
-        QTest::newRow("sound dialog, closed") << "Alt+G, S, S, Return, Close, Right, Left" << 0;
-        QTest::newRow("sound dialog, OK") << "Alt+G, S, S, Return, Return, Left, Right" << 2;
-        QTest::newRow("help by F1, Escape") << "F1, Esc, Right, Left" << 0;
-        QTest::newRow("help from its menu, Ctrl+W") << "Alt+H, H, Ctrl+W, Left, Right" << 2;
-        QTest::newRow("best distances, Escape") << "Alt+G, B, Esc, Left, Right" << 2;
-        QTest::newRow("best distances, Empty: Enter says No") << "Alt+G, B, Alt+E, Return, Return, Space, Left" << 0;
-        QTest::newRow("another program's window pauses") << "Away, Left, Right" << 2;
-        QTest::newRow("view menu closed by Escape") << "Alt+V, Esc, Left, Right" << 2;
+        QTest::newRow("menu closed by Escape, About") << "Alt+G, Esc, Alt+H, A, Return, Right, Left" << 0 << "" << "";
+        QTest::newRow("menu closed by Escape, Set Time") << "Alt+G, Esc, Alt+G, T, Return, Return, Left" << 0 << "" << "";
+        QTest::newRow("menu closed by Escape, Space") << "Alt+G, Esc, Space, Right" << 2 << "" << "";
+        QTest::newRow("menu closed by Escape, a second resumes") << "Alt+G, Esc, Esc, Right" << 2 << "" << "";
+        QTest::newRow("menu closed by a click") << "Alt+H, Click, Left, Right" << 2 << "" << "";
+        QTest::newRow("menu item, box by its close button") << "Alt+H, A, Close, Right, Left" << 0 << "" << "";
+        QTest::newRow("input box cancelled") << "Alt+G, S, Return, Esc, Left, Right" << 2 << "" << "";
+        QTest::newRow("new game") << "Alt+G, Esc, Alt+G, N, Right" << 2 << "" << "";
+        QTest::newRow("sound dialog, closed") << "Alt+G, S, S, Return, Close, Right, Left" << 0 << "" << "";
+        QTest::newRow("sound dialog, OK") << "Alt+G, S, S, Return, Return, Left, Right" << 2 << "" << "";
+        QTest::newRow("help by F1, Escape") << "F1, Esc, Right, Left" << 0 << "" << "";
+        QTest::newRow("help from its menu, Ctrl+W") << "Alt+H, H, Ctrl+W, Left, Right" << 2 << "" << "";
+        QTest::newRow("best distances, Escape") << "Alt+G, B, Esc, Left, Right" << 2 << "" << "";
+        QTest::newRow("best distances, Empty: Enter says No") << "Alt+G, B, Alt+E, Return, Return, Space, Left" << 0 << "" << "";
+        QTest::newRow("another program's window pauses") << "Away, Left, Right" << 2 << "" << "";
+        QTest::newRow("view menu closed by Escape") << "Alt+V, Esc, Left, Right" << 2 << "" << "";
+        QTest::newRow("P pauses, the next key resumes") << "P, Left, Right" << 2 << "" << "";
+        QTest::newRow("keys dialog: A steers left") << "Alt+G, K, A, Return, Space, A" << 0 << "" << "A";
+        QTest::newRow("keys dialog: Left then only resumes") << "Alt+G, K, A, Return, Space, Left, Right" << 2 << "" << "A";
+        QTest::newRow("keys dialog: a second key, then Cancel") << "Alt+G, K, Tab, A, Esc, Space, A, Right" << 2 << "" << "";
+        QTest::newRow("keys dialog: another action's key is refused") << "Alt+G, K, Right, Return, Return, Space, Left" << 0 << "" << "Left";
+        QTest::newRow("keys dialog: Ctrl+A is refused") << "Alt+G, K, Ctrl+A, Return, Return, Space, Left" << 0 << "" << "Left";
+        QTest::newRow("keys dialog: F11 is refused") << "Alt+G, K, F11, Return, Return, Space, Left" << 0 << "" << "Left";
+        QTest::newRow("keys dialog: Restore Defaults") << "Alt+G, K, Alt+R, Wait, Return, Space, Left" << 0 << "MoveLeft=A" << "Left";
+        QTest::newRow("stored keys steer, their defaults not") << "Home, Left, Right, A" << 0 << "MoveLeft=Home, A" << "Home, A";
+        QTest::newRow("stored key unknown to Qt: the default") << "Left" << 0 << "MoveLeft=Lefft" << "Lefft";
+        QTest::newRow("stored key of another action: the default") << "Right" << 2 << "MoveLeft=Right" << "Right";
+        QTest::newRow("stored key with a modifier: the default") << "Left" << 0 << "MoveLeft=Ctrl+A" << "Ctrl+A";
+        QTest::newRow("help by a chosen key, from its menu") << "Alt+H, H, Esc, Right, Left" << 0 << "Help=H" << "";
     }
 
     void keysComeBackToTheRoad()
     {
         // At speed 0 the traffic drifts up and away: nothing meets the player.
         const std::string best = "1.5 km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z";
-        WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}, {"1", best}}, false, true);
+        const QStringList stored = FETCH(QString, stored).split('=');
+        WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}, {"1", best}, {stored[0].toStdString(), stored.value(1).toStdString()}}, false, true);
         w.bestDistances.look = [](QWidget*) {}; // the keys close it
         QCOMPARE(TrackOfCar(*w.Find("picRoad"), MainControls(w)), 1);
         Walk(*w.form, FETCH(QString, keys));
@@ -399,6 +428,7 @@ private slots:
         QCOMPARE(QApplication::activeModalWidget(), nullptr); // no box, no menu left open
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
         QCOMPARE(TrackOfCar(*w.Find("picRoad"), MainControls(w)), FETCH(int, track));
+        QCOMPARE(QString::fromStdString(w.settings["MoveLeft"]), FETCH(QString, moveLeft));
     }
 
     void bestDistances()
@@ -549,9 +579,9 @@ private slots:
         QTest::newRow("pseudo") << "pseudo" << QStringList{"[&Game]", "[Time Over!!]\r\n[You covered 0.003 km]", "[Road]"}
                                 << QStringList{};
         QTest::newRow("de") << "de" << QStringList{"&Spiel", "Zeit abgelaufen!!\r\nSie sind 0,003 km weit gefahren", "PAUSE", "&Ja", "200 km/h", "Ihre zweitbeste Strecke"}
-                            << QStringList{"Vandrel!", "OK", "Version ", " km"};
+                            << QStringList{"Vandrel!", "OK", "Version ", " km", "Pause"};
         QTest::newRow("fr") << "fr" << QStringList{"&Jeu", "Tintement du bonus seulement", "PAUSE", "&Oui", "Annuler", "Route", "Votre 2e meilleure distance"}
-                            << QStringList{"Vandrel!", "OK", "Version ", " km", "Distance", "Date"};
+                            << QStringList{"Vandrel!", "OK", "Version ", " km", "Distance", "Date", "Pause"};
         QTest::newRow("es") << "es" << QStringList{"&Juego", "Sa&lir", "PAUSA", "&Sí", "Cancelar", "Tu 2.ª mejor distancia"}
                             << QStringList{"Vandrel!", "&No", " km"};
     }

@@ -60,6 +60,49 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     </message>
 </context>
 <context>
+    <name>KeyBindings</name>
+    <message>
+        <source>Move left</source>
+        <translation>Nach links</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Nach rechts</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Schneller</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Langsamer</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>%1: choose a single key, without Ctrl, Alt, Shift or Meta.</source>
+        <translation>%1: Wählen Sie eine einzelne Taste ohne Strg, Alt, Umschalt oder Meta.</translation>
+    </message>
+    <message>
+        <source>F11 is kept for Full Screen in the View menu.</source>
+        <translation>F11 bleibt dem Vollbildmodus im Menü Ansicht vorbehalten.</translation>
+    </message>
+    <message>
+        <source>This key cannot be chosen.</source>
+        <translation>Diese Taste kann nicht gewählt werden.</translation>
+    </message>
+    <message>
+        <source>%1 already does “%2”. Choose another key.</source>
+        <translation>%1 ist schon die Taste für „%2“. Wählen Sie eine andere Taste.</translation>
+    </message>
+</context>
+<context>
     <name>MainControls</name>
     <message>
         <source>PAUSED</source>
@@ -300,6 +343,35 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     </message>
 </context>
 <context>
+    <name>frmKeys</name>
+    <message>
+        <source>Keys</source>
+        <extracomment>The keys dialog&apos;s title</extracomment>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Choose a box and press the key for its action.</source>
+        <translation>Wählen Sie ein Feld und drücken Sie die Taste für seine Aktion.</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Zweite Taste</translation>
+    </message>
+    <message>
+        <source>%1, second key</source>
+        <extracomment>A box of the keys dialog for an action&apos;s second key, as screen readers name it</extracomment>
+        <translation>%1, zweite Taste</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Standard wiederherstellen</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Vandrel!</source>
@@ -370,6 +442,10 @@ Auch die Qt-eigenen Optionen wie -platform und -style funktionieren.</translatio
     <message>
         <source>Smooth &amp;Motion</source>
         <translation>&amp;Flüssige Bewegung</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>T&amp;asten...</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,49 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
     </message>
 </context>
 <context>
+    <name>KeyBindings</name>
+    <message>
+        <source>Move left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: choose a single key, without Ctrl, Alt, Shift or Meta.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F11 is kept for Full Screen in the View menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This key cannot be chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already does “%2”. Choose another key.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainControls</name>
     <message>
         <source>PAUSED</source>
@@ -299,6 +342,35 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
     </message>
 </context>
 <context>
+    <name>frmKeys</name>
+    <message>
+        <source>Keys</source>
+        <extracomment>The keys dialog&apos;s title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a box and press the key for its action.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, second key</source>
+        <extracomment>A box of the keys dialog for an action&apos;s second key, as screen readers name it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Vandrel!</source>
@@ -368,6 +440,10 @@ Qt&apos;s own options, such as -platform and -style, work too.</source>
     </message>
     <message>
         <source>Smooth &amp;Motion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -60,6 +60,49 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     </message>
 </context>
 <context>
+    <name>KeyBindings</name>
+    <message>
+        <source>Move left</source>
+        <translation>Ir a la izquierda</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Ir a la derecha</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Más rápido</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Más lento</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>%1: choose a single key, without Ctrl, Alt, Shift or Meta.</source>
+        <translation>%1: elige una sola tecla, sin Ctrl, Alt, Mayús ni Meta.</translation>
+    </message>
+    <message>
+        <source>F11 is kept for Full Screen in the View menu.</source>
+        <translation>F11 queda reservada para la pantalla completa del menú Ver.</translation>
+    </message>
+    <message>
+        <source>This key cannot be chosen.</source>
+        <translation>Esta tecla no se puede elegir.</translation>
+    </message>
+    <message>
+        <source>%1 already does “%2”. Choose another key.</source>
+        <translation>%1 ya sirve para «%2». Elige otra tecla.</translation>
+    </message>
+</context>
+<context>
     <name>MainControls</name>
     <message>
         <source>PAUSED</source>
@@ -300,6 +343,35 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     </message>
 </context>
 <context>
+    <name>frmKeys</name>
+    <message>
+        <source>Keys</source>
+        <extracomment>The keys dialog&apos;s title</extracomment>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Choose a box and press the key for its action.</source>
+        <translation>Elige una casilla y pulsa la tecla para su acción.</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Segunda tecla</translation>
+    </message>
+    <message>
+        <source>%1, second key</source>
+        <extracomment>A box of the keys dialog for an action&apos;s second key, as screen readers name it</extracomment>
+        <translation>%1, segunda tecla</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Restablecer valores predeterminados</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Vandrel!</source>
@@ -370,6 +442,10 @@ Las opciones propias de Qt, como -platform y -style, también funcionan.</transl
     <message>
         <source>Smooth &amp;Motion</source>
         <translation>&amp;Movimiento suave</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>Te&amp;clas...</translation>
     </message>
 </context>
 <context>

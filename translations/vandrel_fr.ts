@@ -60,6 +60,49 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     </message>
 </context>
 <context>
+    <name>KeyBindings</name>
+    <message>
+        <source>Move left</source>
+        <translation>Aller à gauche</translation>
+    </message>
+    <message>
+        <source>Move right</source>
+        <translation>Aller à droite</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Plus vite</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Moins vite</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>%1: choose a single key, without Ctrl, Alt, Shift or Meta.</source>
+        <translation>%1&#xa0;: choisissez une seule touche, sans Ctrl, Alt, Maj ni Méta.</translation>
+    </message>
+    <message>
+        <source>F11 is kept for Full Screen in the View menu.</source>
+        <translation>F11 est réservée au plein écran du menu Affichage.</translation>
+    </message>
+    <message>
+        <source>This key cannot be chosen.</source>
+        <translation>Cette touche ne peut pas être choisie.</translation>
+    </message>
+    <message>
+        <source>%1 already does “%2”. Choose another key.</source>
+        <translation>%1 sert déjà à «&#xa0;%2&#xa0;». Choisissez une autre touche.</translation>
+    </message>
+</context>
+<context>
     <name>MainControls</name>
     <message>
         <source>PAUSED</source>
@@ -300,6 +343,35 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     </message>
 </context>
 <context>
+    <name>frmKeys</name>
+    <message>
+        <source>Keys</source>
+        <extracomment>The keys dialog&apos;s title</extracomment>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Choose a box and press the key for its action.</source>
+        <translation>Choisissez une case et appuyez sur la touche de son action.</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Deuxième touche</translation>
+    </message>
+    <message>
+        <source>%1, second key</source>
+        <extracomment>A box of the keys dialog for an action&apos;s second key, as screen readers name it</extracomment>
+        <translation>%1, deuxième touche</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Defaults</source>
+        <translation>&amp;Rétablir les valeurs par défaut</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Vandrel!</source>
@@ -370,6 +442,10 @@ Les options propres à Qt, comme -platform et -style, fonctionnent aussi.</trans
     <message>
         <source>Smooth &amp;Motion</source>
         <translation>&amp;Mouvement fluide</translation>
+    </message>
+    <message>
+        <source>&amp;Keys...</source>
+        <translation>&amp;Touches...</translation>
     </message>
 </context>
 <context>

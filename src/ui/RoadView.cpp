@@ -187,12 +187,11 @@ void RoadView::PaintControl(QPainter& painter, const Control& control, const QRe
 
 void RoadView::keyPressEvent(QKeyEvent* event)
 {
-    const int code = VirtualKeys::FromQtKey(event->key());
-    if (code == 0) {
+    if (VirtualKeys::FromQtKey(event->key()) == 0) {
         QWidget::keyPressEvent(event);
         return;
     }
-    emit keyDown(code);
+    emit keyDown(event->key());
 }
 
 bool RoadView::focusNextPrevChild(bool)

@@ -55,8 +55,8 @@ public:
                         int zoom);
 
 signals:
-    // A key went down: its virtual-key code.
-    void keyDown(int keyCode);
+    // A key went down: Qt's code of it.
+    void keyDown(int qtKey);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,6 +8,7 @@
 #include "ui/Twips.h"
 #include "ui/WindowPlacement.h"
 #include "ui/frmBest.h"
+#include "ui/frmKeys.h"
 #include "ui/frmSound.h"
 
 #include <QApplication>
@@ -58,7 +59,8 @@ frmMain::frmMain(Outside outside, std::string programFolder,
             QLocale().decimalPoint().toStdString(), std::move(programFolder)),
       mMenus(mGame, outside.store, *this, outside.texts, QLocale().decimalPoint().toStdString()),
       mBestDistances(outside.store),
-      mView(outside.store)
+      mView(outside.store),
+      mKeys(outside.store)
 {
     //: The game window's title: the game's name, said with excitement
     setWindowTitle(tr("Vandrel!"));
@@ -126,6 +128,7 @@ void frmMain::BuildMenus()
     addItem(game, tr("Set &Speed"), "mnuSetSpeed", [this] { Command(&MenuCommands::mnuSetSpeed_Click); });
     addItem(game, tr("Set &Time"), "mnuSetTime", [this] { Command(&MenuCommands::mnuSetTime_Click); });
     addItem(game, tr("&Sound..."), "mnuSound", [this] { mnuSound_Click(); });
+    addItem(game, tr("&Keys..."), "mnuKeys", [this] { mnuKeys_Click(); });
     // The table at any time; the menu has paused the game, and it stays paused.
     addItem(game, tr("&Best Distances..."), "mnuBestDistances", [this] { ShowBestDistances(0); });
     // Exit ends the program at once, without the closing steps.
@@ -235,11 +238,22 @@ void frmMain::mnuSound_Click()
     hide();
 }
 
+void frmMain::mnuKeys_Click()
+{
+    // The menu has paused the game; the road takes the keys again once it closes.
+    const BoxOpen open(mBoxes);
+    Sync();
+    frmKeys keys(mKeys, mOutside.dialogs, this);
+    keys.exec();
+    mRoad->setFocus();
+}
+
 void frmMain::mnuHelp_Click()
 {
-    // Stands in for a pressed F1: delivered to the road like a real one, it pauses
-    // the game and opens the help.
-    QCoreApplication::postEvent(mRoad, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+    // Stands in for a pressed help key: delivered to the road like a real one, it
+    // pauses the game and opens the help.
+    const QKeyCombination key = mKeys.Chosen()[KeyBindings::help][0];
+    QCoreApplication::postEvent(mRoad, new QKeyEvent(QEvent::KeyPress, key.key(), Qt::NoModifier));
 }
 
 void frmMain::ShowHelp()
@@ -256,7 +270,12 @@ void frmMain::Timer1_Timer()
     Sync(true);
 }
 
-void frmMain::picRoad_KeyDown(int keyCode)
+void frmMain::picRoad_KeyDown(int qtKey)
+{
+    GameKey(mKeys.CodeOf(qtKey));
+}
+
+void frmMain::GameKey(int keyCode)
 {
     mGame.KeyDown(keyCode);
     Sync();

@@ -8,6 +8,7 @@
 #include "game/MenuCommands.h"
 #include "game/SoundChoice.h"
 #include "game/ViewSettings.h"
+#include "ui/KeyBindings.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -66,8 +67,11 @@ private:
     void mnuSound_Click();
     void mnuHelp_Click();
     void ShowHelp();
+    void mnuKeys_Click();
     void Timer1_Timer();
-    void picRoad_KeyDown(int keyCode);
+    void picRoad_KeyDown(int qtKey);
+    // A key of the game's, as the player's keys have made it.
+    void GameKey(int keyCode);
     // ticked: after a tick, which a gliding road shows at its next frame anyway.
     void Sync(bool ticked = false);
 
@@ -84,6 +88,7 @@ private:
     RoadView* mRoad = nullptr;
     std::unique_ptr<StatusRow> mStatus;
     ViewSettings mView;
+    KeyBindings mKeys;
     QWidget* mStage = nullptr;  // the central widget: a plain background
     QWidget* mClient = nullptr; // the road and the status row, at the zoom
     QAction* mZoomIn = nullptr;
