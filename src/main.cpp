@@ -2,6 +2,7 @@
 #include "game/Game.h"
 #include "game/RandomGenerator.h"
 #include "platform/CommandLine.h"
+#include "platform/LazyGamepad.h"
 #include "platform/LazySoundPlayer.h"
 #include "platform/PlayerLanguage.h"
 #include "platform/ProgramFolder.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QPointer>
+#include <QStyleHints>
 
 #include <functional>
 #include <memory>
@@ -57,6 +59,12 @@ int main(int argc, char* argv[])
 
     QtSettingsStore store;
     LazySoundPlayer sound(SoundModulePath());
+#ifdef Q_OS_LINUX
+    const QString inputDevices = QStringLiteral("/proc/bus/input/devices");
+#else
+    const QString inputDevices; // none to read: the module is loaded at the first look
+#endif
+    LazyGamepad pad(GamepadModulePath(), inputDevices, QGuiApplication::styleHints()->keyboardAutoRepeatRate());
     RandomGenerator random;
     SystemClock clock;
     QtDialogs dialogs;
@@ -72,7 +80,7 @@ int main(int argc, char* argv[])
         if (!window) {
             window = std::make_unique<frmMain>(Outside{store, sound, random, clock, dialogs, language},
                                                folder,
-                                               std::bind_front(&LazySoundPlayer::FileTypes, &sound));
+                                               std::bind_front(&LazySoundPlayer::FileTypes, &sound), pad);
             dialogs.SetOwner(window.get());
         }
         window->show();

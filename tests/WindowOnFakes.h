@@ -4,6 +4,7 @@
 
 #include "Fakes.h"
 #include "game/RandomGenerator.h"
+#include "platform/LazyGamepad.h"
 #include "ui/QtDialogs.h"
 #include "ui/frmBest.h"
 #include "ui/frmMain.h"
@@ -35,13 +36,16 @@ struct BestDistancesCloser : QObject
 struct WindowOnFakes : Fakes
 {
     // Scripted draws (dry: every racer and the bonus in track 0), or the
-    // program's own generator; boxes answered from the script, or Qt's real ones.
-    explicit WindowOnFakes(Stored stored, bool generated = false, bool realBoxes = false)
+    // program's own generator; boxes answered from the script, or Qt's real ones;
+    // the program's gamepad module, loaded when the list of input devices holds a pad.
+    explicit WindowOnFakes(Stored stored, bool generated = false, bool realBoxes = false,
+                           const QString& inputDevices = "/nonexistent/devices")
+        : pad(VANDREL_GAMEPAD_MODULE_PATH, inputDevices, 30)
     {
         settings = stored;
         form = std::make_unique<frmMain>(Outside{*this, *this, generated ? static_cast<RandomSource&>(generator) : *this,
                                                  *this, realBoxes ? static_cast<Dialogs&>(boxes) : *this, *this},
-                                         "/opt/vandrel", [] { return QStringList{"flac", "wav"}; });
+                                         "/opt/vandrel", [] { return QStringList{"flac", "wav"}; }, pad);
         boxes.SetOwner(form.get());
         form->show();
     }
@@ -62,6 +66,7 @@ struct WindowOnFakes : Fakes
         return nullptr;
     }
 
+    LazyGamepad pad;
     BestDistancesCloser bestDistances{log};
     RandomGenerator generator;
     QtDialogs boxes;

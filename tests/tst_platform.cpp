@@ -3,6 +3,7 @@
 // sound module.
 
 #include "Fakes.h"
+#include "platform/LazyGamepad.h"
 #include "platform/LazySoundPlayer.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtSettingsStore.h"
@@ -135,7 +136,7 @@ private slots:
         for (const char* name : {"TimeBonus.wav", VANDREL_SOUND_MODULE})
             QFile(build.filePath(name)).open(QIODevice::WriteOnly);
         QCOMPARE(ProgramFolderFor(build.path()), build.path());
-        QCOMPARE(SoundModulePathFor(build.path()), build.filePath(VANDREL_SOUND_MODULE));
+        QCOMPARE(ModulePathFor(build.path(), VANDREL_SOUND_MODULE), build.filePath(VANDREL_SOUND_MODULE));
     }
 
     void systemClock()
@@ -169,6 +170,31 @@ private slots:
         QCOMPARE(types.contains("flac") && types.contains("mp3") && types.contains("ogg")
                      && types.contains("opus") && types.contains("wav") && !types.contains("raw"),
                  loads);
+    }
+
+    void gamepadModuleOnlyForAPad_data()
+    {
+        QTest::addColumn<QByteArray>("devices"); // the kernel's list of input devices; none: no list to read
+        QTest::addColumn<bool>("pad");
+        QTest::newRow("a pad the joystick driver took") << QByteArray("N: Name=\"Pad\"\nH: Handlers=event20 js0 \nB: KEY=0\n") << true;
+        QTest::newRow("a pad by its buttons: A, the gamepad's first") << QByteArray("H: Handlers=event7\nB: KEY=7cdb000000000000 0 0 0 0\n") << true;
+        QTest::newRow("a joystick by its trigger, the range's first") << QByteArray("B: KEY=100000000 0 0 0 0\n") << true;
+        QTest::newRow("a keyboard") << QByteArray("H: Handlers=sysrq kbd event3 leds\nB: KEY=1000000000007 ff9f207ac14057ff febeffdfffefffff fffffffffffffffe\n") << false;
+        QTest::newRow("a mouse: its buttons just below the range") << QByteArray("H: Handlers=mouse0 event5\nB: KEY=ffff0000 0 0 0 0\n") << false;
+        QTest::newRow("no device") << QByteArray("") << false;
+        QTest::newRow("no list to read: the module at once") << QByteArray() << true;
+    }
+
+    void gamepadModuleOnlyForAPad()
+    {
+        QFETCH(QByteArray, devices);
+        QTemporaryFile list;
+        QVERIFY(list.open() && list.write(devices) == devices.size() && list.flush());
+        LazyGamepad pad(VANDREL_GAMEPAD_MODULE_PATH, devices.isNull() ? QString() : list.fileName(), 30);
+        QVERIFY(!pad.Loaded());
+        pad.SetLooking(true);
+        QCOMPARE(pad.Loaded(), FETCH(bool, pad));
+        QCOMPARE(LazyGamepad::ListsAPad(devices), FETCH(bool, pad) && !devices.isNull());
     }
 
 private:

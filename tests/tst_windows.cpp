@@ -13,6 +13,8 @@
 #include "ui/frmSound.h"
 #include "ui/frmSplash.h"
 
+#include <SDL.h>
+
 #include <QAccessible>
 #include <numeric>
 #include <QAction>
@@ -239,6 +241,50 @@ int TrackOfCar(QWidget& road, const MainControls& designed)
     return black.empty() ? -1 : std::accumulate(black.begin(), black.end(), 0) / int(black.size()) * 3 / image.width();
 }
 
+// A game controller of SDL's own making, seen by the program's gamepad module as a
+// real one: Press("A") presses a button and lets it go, as a player would.
+struct VirtualPad
+{
+    VirtualPad()
+    {
+        SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+        SDL_VirtualJoystickDesc pad{};
+        pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        pad.naxes = SDL_CONTROLLER_AXIS_MAX;
+        pad.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        index = SDL_JoystickAttachVirtualEx(&pad);
+        joystick = SDL_JoystickOpen(index);
+    }
+    ~VirtualPad()
+    {
+        Unplug();
+        SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    }
+    void Unplug()
+    {
+        if (joystick)
+            SDL_JoystickClose(std::exchange(joystick, nullptr));
+        SDL_JoystickDetachVirtual(index);
+    }
+    // A button by SDL's name ("a", "dpleft") down or up; an axis with its far end
+    // ("leftx-", "righttrigger+") there or back at rest.
+    void Set(const QString& control, bool down)
+    {
+        const QByteArray name = control.toLatin1();
+        const SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(name);
+        const auto axis = SDL_GameControllerGetAxisFromString(name.chopped(1));
+        // A trigger at rest is the axis's low end to a virtual pad.
+        const Sint16 rest = axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT || axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT ? -32768 : 0;
+        if (button != SDL_CONTROLLER_BUTTON_INVALID)
+            SDL_JoystickSetVirtualButton(joystick, button, down);
+        else
+            SDL_JoystickSetVirtualAxis(joystick, axis, !down ? rest : name.endsWith('-') ? -32768 : 32767);
+    }
+    int index = -1;
+    SDL_Joystick* joystick = nullptr;
+};
+
 class TestWindows : public QObject
 {
     Q_OBJECT
@@ -429,6 +475,60 @@ private slots:
         QCOMPARE(QApplication::activePopupWidget(), nullptr);
         QCOMPARE(TrackOfCar(*w.Find("picRoad"), MainControls(w)), FETCH(int, track));
         QCOMPARE(QString::fromStdString(w.settings["MoveLeft"]), FETCH(QString, moveLeft));
+    }
+
+    void gamepad_data()
+    {
+        QTest::addColumn<QString>("presses"); // SDL's names of the controls; About or Set Speed opens a box; Unplug
+        QTest::addColumn<QString>("seen");    // after each: the track, the speed shown, running or paused, a box open
+        QTest::newRow("lanes: D-pad, stick") << "dpleft, dpright, dpright, leftx-, leftx+"
+                                             << "0 0 kmph run, 1 0 kmph run, 2 0 kmph run, 1 0 kmph run, 2 0 kmph run";
+        QTest::newRow("speed: D-pad, triggers") << "dpup, righttrigger+, dpdown, lefttrigger+"
+                                                << "1 1 kmph run, 1 2 kmph run, 1 1 kmph run, 1 0 kmph run";
+        QTest::newRow("Start pauses, any button resumes") << "start, x, start, dpleft, start, start"
+            << "1 0 kmph paused, 1 0 kmph run, 1 0 kmph paused, 1 0 kmph run, 1 0 kmph paused, 1 0 kmph run";
+        QTest::newRow("A and B in boxes, nothing else") << "About, dpleft, a, dpleft, Set Speed, b"
+                                                       << "1 0 kmph run box, 1 0 kmph run box, 1 0 kmph run, 0 0 kmph run, 0 0 kmph run box, 0 0 kmph run";
+        QTest::newRow("unplugged mid-game") << "Unplug, dpleft" << "1 0 kmph paused, 1 0 kmph paused";
+        QTest::newRow("held: repeated at the keyboard's rate") << "Held" << "1 many kmph run";
+    }
+
+    void gamepad()
+    {
+        // The module loads where the list of input devices holds a pad; attached
+        // first, the virtual pad is found at once.
+        QTemporaryFile devices;
+        QVERIFY(devices.open());
+        devices.write("I: Bus=0003 Vendor=045e Product=028e Version=0110\nN: Name=\"A pad\"\nH: Handlers=event20 js0\n\n");
+        devices.flush();
+        VirtualPad pad;
+        WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}}, false, true, devices.fileName());
+        QVERIFY(w.pad.Loaded());
+        // Each press from a timer of its own, to go on inside a box's event loop.
+        QStringList seen, left = FETCH(QString, presses).split(", ");
+        std::function<void()> next = [&] {
+            const QString press = left.takeFirst(), control = press == "Held" ? "dpup" : press;
+            if (press == "Unplug")
+                pad.Unplug();
+            else if (press.front().isUpper() && press != "Held")
+                QTimer::singleShot(0, w.Find<QAction>(press == "About" ? "mnuAbout" : "mnuSetSpeed"), &QAction::trigger);
+            else
+                pad.Set(control, true);
+            QTimer::singleShot(press == "Held" ? 1500 : 60, [&, control] { pad.Set(control, false); });
+            QTimer::singleShot(press == "Held" ? 1600 : 160, [&, press] {
+                const QString speed = w.Find<QLabel>("lblSpeed")->text();
+                seen << QStringLiteral("%1 %2 %3%4").arg(TrackOfCar(*w.Find("picRoad"), MainControls(w)))
+                            .arg(press == "Held" && speed.split(' ')[0].toInt() > 3 ? "many kmph" : speed)
+                            .arg(w.Find<QTimer>("Timer1")->isActive() ? "run" : "paused")
+                            .arg(QApplication::activeModalWidget() ? " box" : "");
+                if (!left.isEmpty())
+                    next();
+            });
+        };
+        next();
+        QTRY_VERIFY_WITH_TIMEOUT(left.isEmpty() && seen.size() == FETCH(QString, presses).count(',') + 1, 10000);
+        QCOMPARE(seen.join(", "), FETCH(QString, seen));
+        QCOMPARE(QString::fromStdString(w.settings["Speed"]), "0"); // B cancelled Set Speed
     }
 
     void bestDistances()

@@ -2,10 +2,9 @@
 
 #include "platform/SoundPlayerFactory.h"
 
-#include <QDebug>
 
 LazySoundPlayer::LazySoundPlayer(const QString& modulePath)
-    : mLoader(modulePath)
+    : mModule(modulePath, "no sound, the sound module")
 {
 }
 
@@ -31,27 +30,13 @@ void LazySoundPlayer::StopSound()
 
 QStringList LazySoundPlayer::FileTypes()
 {
-    SoundPlayerFactory* factory = Factory();
+    auto* factory = mModule.Instance<SoundPlayerFactory>();
     return factory ? factory->FileTypes() : QStringList();
-}
-
-SoundPlayerFactory* LazySoundPlayer::Factory()
-{
-    // One attempt per run: a module that failed once would fail at every bonus.
-    if (mTried)
-        return mFactory;
-    mTried = true;
-    mFactory = qobject_cast<SoundPlayerFactory*>(mLoader.instance());
-    if (!mFactory)
-        qWarning().noquote() << "Vandrel: no sound, the sound module did not load:"
-                             << (mLoader.isLoaded() ? QStringLiteral("it is not Vandrel's")
-                                                    : mLoader.errorString());
-    return mFactory;
 }
 
 SoundPlayer* LazySoundPlayer::Player()
 {
-    if (!mPlayer && Factory())
-        mPlayer = mFactory->CreatePlayer();
+    if (auto* factory = mModule.Instance<SoundPlayerFactory>(); !mPlayer && factory)
+        mPlayer = factory->CreatePlayer();
     return mPlayer.get();
 }

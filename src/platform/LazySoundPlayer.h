@@ -2,7 +2,9 @@
 
 #include "game/SoundPlayer.h"
 
-#include <QPluginLoader>
+#include "platform/PluginModule.h"
+
+#include <QStringList>
 
 #include <memory>
 
@@ -27,11 +29,8 @@ public:
     QStringList FileTypes();
 
 private:
-    SoundPlayerFactory* Factory();
     SoundPlayer* Player();
 
-    QPluginLoader mLoader;
-    SoundPlayerFactory* mFactory = nullptr;
-    bool mTried = false;
+    PluginModule mModule;
     std::unique_ptr<SoundPlayer> mPlayer; // declared last: its code is in the module
 };

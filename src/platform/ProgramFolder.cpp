@@ -30,11 +30,15 @@ QString ProgramFolderFor(const QString& executableFolder)
 
 QString SoundModulePath()
 {
-    return SoundModulePathFor(QCoreApplication::applicationDirPath());
+    return ModulePathFor(QCoreApplication::applicationDirPath(), QStringLiteral(VANDREL_SOUND_MODULE));
 }
 
-QString SoundModulePathFor(const QString& executableFolder)
+QString GamepadModulePath()
 {
-    const QString name = QStringLiteral(VANDREL_SOUND_MODULE);
-    return QDir(FolderOf(executableFolder, name, VANDREL_MODULES_FROM_BIN)).filePath(name);
+    return ModulePathFor(QCoreApplication::applicationDirPath(), QStringLiteral(VANDREL_GAMEPAD_MODULE));
+}
+
+QString ModulePathFor(const QString& executableFolder, const QString& fileName)
+{
+    return QDir(FolderOf(executableFolder, fileName, VANDREL_MODULES_FROM_BIN)).filePath(fileName);
 }

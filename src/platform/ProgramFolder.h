@@ -13,7 +13,8 @@
 std::string ProgramFolder();
 QString ProgramFolderFor(const QString& executableFolder);
 
-// The sound module: beside the executable when it is there, otherwise in the
-// prefix's library folder.
+// A module of the program's (the sound module, the gamepad module): beside the
+// executable when it is there, otherwise in the prefix's library folder.
 QString SoundModulePath();
-QString SoundModulePathFor(const QString& executableFolder);
+QString GamepadModulePath();
+QString ModulePathFor(const QString& executableFolder, const QString& fileName);

@@ -2,6 +2,9 @@
 
 #include "game/KeyCodes.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+
 namespace VirtualKeys {
 
 int FromQtKey(int qtKey)
@@ -35,6 +38,12 @@ int FromQtKey(int qtKey)
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return KeyCodes::f1 + (qtKey - Qt::Key_F1);
     return qtKey == 0 || qtKey == Qt::Key_unknown ? 0 : KeyCodes::other;
+}
+
+void Press(QObject* receiver, int qtKey)
+{
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QCoreApplication::postEvent(receiver, new QKeyEvent(type, qtKey, Qt::NoModifier));
 }
 
 } // namespace VirtualKeys

@@ -6,6 +6,7 @@
 #include "ui/RoadView.h"
 #include "ui/StatusRow.h"
 #include "ui/Twips.h"
+#include "ui/VirtualKeys.h"
 #include "ui/WindowPlacement.h"
 #include "ui/frmBest.h"
 #include "ui/frmKeys.h"
@@ -46,7 +47,7 @@ struct BoxOpen
 } // namespace
 
 frmMain::frmMain(Outside outside, std::string programFolder,
-                 std::function<QStringList()> soundFileTypes, QWidget* parent)
+                 std::function<QStringList()> soundFileTypes, Gamepad& pad, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint
                               | Qt::WindowCloseButtonHint),
@@ -60,7 +61,8 @@ frmMain::frmMain(Outside outside, std::string programFolder,
       mMenus(mGame, outside.store, *this, outside.texts, QLocale().decimalPoint().toStdString()),
       mBestDistances(outside.store),
       mView(outside.store),
-      mKeys(outside.store)
+      mKeys(outside.store),
+      mPad(pad)
 {
     //: The game window's title: the game's name, said with excitement
     setWindowTitle(tr("Vandrel!"));
@@ -95,12 +97,17 @@ frmMain::frmMain(Outside outside, std::string programFolder,
     connect(&mTimer1, &QTimer::timeout, this, &frmMain::Timer1_Timer);
     connect(mRoad, &RoadView::keyDown, this, &frmMain::picRoad_KeyDown);
 
+    mPad.SetListener(this);
     mGame.GameStart();
     Sync();
     mRoad->setFocus();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    mPad.SetListener(nullptr);
+    mPad.SetLooking(false);
+}
 
 void frmMain::BuildMenus()
 {
@@ -252,8 +259,7 @@ void frmMain::mnuHelp_Click()
 {
     // Stands in for a pressed help key: delivered to the road like a real one, it
     // pauses the game and opens the help.
-    const QKeyCombination key = mKeys.Chosen()[KeyBindings::help][0];
-    QCoreApplication::postEvent(mRoad, new QKeyEvent(QEvent::KeyPress, key.key(), Qt::NoModifier));
+    VirtualKeys::Press(mRoad, mKeys.Chosen()[KeyBindings::help][0].key());
 }
 
 void frmMain::ShowHelp()
@@ -283,6 +289,29 @@ void frmMain::GameKey(int keyCode)
         ShowHelp();
 }
 
+void frmMain::PadPressed(Gamepad::Input input)
+{
+    using enum Gamepad::Input;
+    QWidget* front = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::activeModalWidget();
+    if (!front && QApplication::activeWindow() != this)
+        front = QApplication::activeWindow();
+    if (front) {
+        if (input == accept || input == cancel)
+            VirtualKeys::Press(front->focusWidget() ? front->focusWidget() : front,
+                               input == accept ? Qt::Key_Return : Qt::Key_Escape);
+    } else if (isVisible()) {
+        static constexpr std::array<int, 8> codes{Game::vkLeft, Game::vkRight, Game::vkUp, Game::vkDown,
+                                                  Game::vkPause, KeyCodes::other, KeyCodes::other, KeyCodes::other};
+        GameKey(codes[std::size_t(input)]);
+    }
+}
+
+void frmMain::PadPulledOut()
+{
+    mGame.LookedAway();
+    Sync();
+}
+
 void frmMain::Sync(bool ticked)
 {
     mStatus->Show({mControls.lblSpeed->Caption, mControls.lblTime->Caption,
@@ -300,6 +329,7 @@ void frmMain::Sync(bool ticked)
     mRoad->SetGliding(mSmooth->isChecked() && mTimer1.isActive() && mBoxes == 0);
     if (!(ticked && wasGliding && mRoad->Gliding()))
         mRoad->Refresh();
+    mPad.SetLooking(mTimer1.isActive());
 }
 
 void frmMain::changeEvent(QEvent* event)

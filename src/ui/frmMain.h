@@ -8,6 +8,7 @@
 #include "game/MenuCommands.h"
 #include "game/SoundChoice.h"
 #include "game/ViewSettings.h"
+#include "platform/Gamepad.h"
 #include "ui/KeyBindings.h"
 
 #include <QMainWindow>
@@ -31,15 +32,16 @@ class frmSound;
 // player chose, or in a window made larger by hand, maximised or full screen, the
 // largest multiple that fits, centred. The menu bar and the boxes keep the
 // desktop's size.
-class frmMain final : public QMainWindow, private GameWindow, private Dialogs
+class frmMain final : public QMainWindow, private GameWindow, private Dialogs, private Gamepad::Listener
 {
     Q_OBJECT
 
 public:
     // programFolder: where "TimeBonus.wav" lies; soundFileTypes: the extensions of
-    // the sound files that can be played, for the sound dialog's file chooser.
+    // the sound files that can be played, for the sound dialog's file chooser;
+    // pad: looked for while a game runs, heard while the window lives.
     frmMain(Outside outside, std::string programFolder,
-            std::function<QStringList()> soundFileTypes, QWidget* parent = nullptr);
+            std::function<QStringList()> soundFileTypes, Gamepad& pad, QWidget* parent = nullptr);
     ~frmMain() override;
 
 protected:
@@ -72,6 +74,10 @@ private:
     void picRoad_KeyDown(int qtKey);
     // A key of the game's, as the player's keys have made it.
     void GameKey(int keyCode);
+    // On the road a pad steers; in a box, a dialog or a menu, A is Enter and B Escape.
+    void PadPressed(Gamepad::Input input) override;
+    // Pauses a running game, as looking away does.
+    void PadPulledOut() override;
     // ticked: after a tick, which a gliding road shows at its next frame anyway.
     void Sync(bool ticked = false);
 
@@ -89,6 +95,7 @@ private:
     std::unique_ptr<StatusRow> mStatus;
     ViewSettings mView;
     KeyBindings mKeys;
+    Gamepad& mPad;
     QWidget* mStage = nullptr;  // the central widget: a plain background
     QWidget* mClient = nullptr; // the road and the status row, at the zoom
     QAction* mZoomIn = nullptr;
