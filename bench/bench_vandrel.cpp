@@ -1,16 +1,21 @@
 // Measures the game in one process: the cost of a tick and of painting the
 // window, the time from a key to the picture that shows it, and how game time
-// keeps to wall time; or, alone, the cost of the first request to play a sound.
-// Prints one line per figure; tools/bench runs it.
+// keeps to wall time; or, alone, the cost of the first request to play a sound,
+// or what a gamepad costs. Prints one line per figure; tools/bench runs it.
 //   bench_vandrel [--quick]      (--quick skips the 30-second game)
 //   bench_vandrel --first-sound
+//   bench_vandrel --pad
 
 #include "WindowOnFakes.h"
 #include "platform/LazySoundPlayer.h"
 #include "ui/RoadView.h"
 
+#include <SDL.h>
+
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
@@ -18,6 +23,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <dlfcn.h>
 #include <vector>
 
 namespace {
@@ -180,6 +186,73 @@ void FirstSound()
     Report("a later sound request", laterMs, "ms", "share of the 50 ms tick period:", laterMs / 50.0);
 }
 
+// A field of this process's status, in kB or a count; summed over its threads
+// when of the threads.
+long Status(const char* field, bool threads = false)
+{
+    long sum = 0;
+    const QStringList tasks = threads ? QDir("/proc/self/task").entryList(QDir::Dirs | QDir::NoDotAndDotDot) : QStringList{""};
+    for (const QString& task : tasks) {
+        QFile status(threads ? "/proc/self/task/" + task + "/status" : "/proc/self/status");
+        status.open(QIODevice::ReadOnly);
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith(field))
+                sum += line.mid(qstrlen(field) + 1).trimmed().split(' ')[0].toLong();
+    }
+    return sum;
+}
+
+// The program's wake-ups a second over 5 s, as its threads' context switches.
+double WakeUps()
+{
+    const auto switches = [] { return Status("voluntary_ctxt_switches", true) + Status("nonvoluntary_ctxt_switches", true); };
+    const long before = switches();
+    QEventLoop loop;
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    return double(switches() - before) / 5.0;
+}
+
+// What a gamepad costs a paused game: its wake-ups and its memory, with no pad,
+// once a pad has loaded the module, and with a pad connected (one of SDL's
+// virtual pads, reached through the module's own SDL).
+void PadCost()
+{
+    QTemporaryFile devices;
+    devices.open();
+    WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}}, false, false, devices.fileName());
+    const auto pause = [&] {
+        QTest::keyClick(w.Find("picRoad"), Qt::Key_Pause);
+        QTest::qWait(500);
+    };
+    pause();
+    const long rss = Status("VmRSS");
+    Report("paused, no pad: wake-ups", WakeUps(), "/s", "RSS, KiB:", double(rss));
+    devices.write("H: Handlers=event20 js0\n");
+    devices.flush();
+    QTest::keyClick(w.Find("picRoad"), Qt::Key_Space); // the game runs: the pad is looked for
+    QTest::qWait(500);
+    if (!w.pad.Loaded())
+        return (void)std::printf("pad: the gamepad module did not load\n");
+    pause();
+    Report("paused, module loaded: wake-ups", WakeUps(), "/s", "RSS over no pad, KiB:", double(Status("VmRSS") - rss));
+    void* sdl = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD);
+    const auto attach = reinterpret_cast<decltype(&SDL_JoystickAttachVirtualEx)>(sdl ? dlsym(sdl, "SDL_JoystickAttachVirtualEx") : nullptr);
+    if (!attach)
+        return (void)std::printf("pad: no SDL in the gamepad module\n");
+    SDL_VirtualJoystickDesc pad{};
+    pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    pad.naxes = SDL_CONTROLLER_AXIS_MAX;
+    pad.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    attach(&pad);
+    dlclose(sdl);
+    QTest::keyClick(w.Find("picRoad"), Qt::Key_Space);
+    QTest::qWait(1500); // found within the second of looking
+    pause();
+    Report("paused, a pad connected: wake-ups", WakeUps(), "/s", "RSS over no pad, KiB:", double(Status("VmRSS") - rss));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -190,6 +263,10 @@ int main(int argc, char* argv[])
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     if (mode == "--first-sound") {
         FirstSound();
+        return 0;
+    }
+    if (mode == "--pad") {
+        PadCost();
         return 0;
     }
     const bool quick = mode == "--quick";

@@ -108,6 +108,8 @@ handed=$((($(date +%s%N) - up) / 1000000))
 within 50 "! splash_up" || fail "the splash stayed"
 [ "$(grep -c -x -e 'Sound=1' -e 'Speed=100' -e 'Time=30' "$conf")" = 3 ] || fail "settings: $(cat "$conf")"
 no_gl_driver "$pid" X11
+# A running game looks for a pad, and loads SDL only for one (none here, unless the joystick driver has one).
+grep -q 'Handlers=.*js' /proc/bus/input/devices || ! grep -q libSDL2 "/proc/$pid/maps" || fail "SDL loaded with no gamepad"
 ! readelf -d "$program" "$usr"/lib/*/vandrel/*.so | grep -E 'R(UN)?PATH' || fail "RUNPATH in an installed file"
 
 step "Pause shows PAUSED; Set Time 0.1, Game Over, the game in the best distances, No ends the program"
@@ -180,7 +182,7 @@ for _ in 1 2; do
 done
 [ "${places[0]}" = "${places[1]}" ] || fail "the sound dialog moved: ${places[0]}/ ${places[1]}"
 
-step "under a window manager, the road has the keys after a menu closed by Escape and a box; another program's window pauses"
+step "under a window manager, the road has the keys after a menu closed by Escape and a box; another program's window pauses; P pauses; keys chosen and restored"
 main=$(wait_window 'Vandrel!') || fail "no main window"
 before=$(car_x)
 xdotool windowfocus --sync "$main"; xdotool key --delay 150 alt+g Escape alt+h a
@@ -192,6 +194,14 @@ xmessage -name other "another program" & pids+=($!)  # the player turns to it: t
 within 50 'other=$(xdotool search --class xmessage | head -n 1) && [ -n "$other" ]' || fail "no other program's window"
 xdotool windowactivate --sync "$other"; within 20 paused || fail "no PAUSED once another program's window was active"
 xdotool windowactivate --sync "$main"; sleep 0.3; xdotool key Up; sleep 0.3; ! paused || fail "a key did not resume the game"
+xdotool key p; within 20 paused || fail "P did not pause"
+keys_to 'Vandrel!' alt+g k; keys_to Keys a Return  # moving left by A
+within 20 "grep -q '^MoveLeft=A$' $conf" || fail "the chosen key was not kept"
+xdotool windowfocus --sync "$main"; xdotool key space; sleep 0.3; before=$(car_x)
+xdotool key Left; sleep 0.3; still=$(car_x); xdotool key a; sleep 0.3; after=$(car_x)
+[ "$still" -eq "$before" ] && [ "$after" -lt $((before - 30)) ] || fail "Left steered, or A did not: $before, $still, then $after"
+keys_to 'Vandrel!' alt+g k; keys_to Keys alt+r; sleep 0.3; keys_to Keys Return
+within 20 "grep -q '^MoveLeft=Left$' $conf" || fail "Restore Defaults did not bring Left back"
 xdotool key F1; wait_window 'Vandrel Help' >/dev/null || fail "no help in English for an English-first player"
 kill "$pid" "$wm"; wait "$pid" "$wm" || true
 
