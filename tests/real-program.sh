@@ -49,7 +49,11 @@ else
     # The program, its sound and its module are played below; the icon is not.
     [ -f "$usr/share/icons/hicolor/256x256/apps/org.vandrel.Vandrel.png" ] || fail "the package lacks its icon"
     desktop-file-validate "$usr/share/applications/org.vandrel.Vandrel.desktop"
-    appstreamcli validate --no-net "$usr/share/metainfo/org.vandrel.Vandrel.metainfo.xml" >/dev/null
+    metainfo=$usr/share/metainfo/org.vandrel.Vandrel.metainfo.xml
+    said=$(appstreamcli validate --strict --no-net "$metainfo" 2>&1) || fail "AppStream: $said"
+    [ "$(grep -c '^[A-Z]: ' <<<"$said")" = 0 ] || fail "AppStream has something to say: $said"
+    "$(dirname "$0")/../tools/check-metainfo" "$metainfo" "$(dirname "$0")/../docs/screenshots" "$usr/share/icons/hicolor" ||
+        fail "the metadata falls short of the software centres' guidelines"
     [ -z "$(LC_ALL=C.UTF-8 MANROFFSEQ='' man --warnings -l "$usr/share/man/man6/vandrel.6.gz" 2>&1 >/dev/null)" ] ||
         fail "the manual page has warnings"
     version=$(dpkg-deb -f "$deb" Version)

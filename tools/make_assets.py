@@ -84,15 +84,16 @@ def car_pixels(colours):
 
 def icon_pixels():
     """The window icon: a light grey road with white dashes on a blue tile, and a
-    black car on it."""
+    black car on it. The tile keeps a margin of a sixteenth of the canvas on every
+    side, as the desktops' icon guidelines ask."""
     pixels = [[None] * 32 for _ in range(32)]
-    for y in range(32):
-        for x in range(32):
+    for y in range(2, 30):
+        for x in range(2, 30):
             # A tile with its corners cut, so it reads as rounded.
-            corner = min(x, 31 - x) + min(y, 31 - y)
+            corner = min(x - 2, 29 - x) + min(y - 2, 29 - y)
             if corner >= 3:
                 pixels[y][x] = BLUE
-    for y in range(2, 30):
+    for y in range(4, 28):
         for x in range(9, 23):
             pixels[y][x] = SILVER
         pixels[y][8] = pixels[y][23] = WHITE
@@ -111,7 +112,7 @@ def icon_pixels():
     for dy, row in enumerate(small_car):
         for dx, kind in enumerate(row):
             if kind != ".":
-                pixels[17 + dy][17 + dx] = {"b": BLACK, "w": SILVER, "y": WHITE}[kind]
+                pixels[16 + dy][17 + dx] = {"b": BLACK, "w": SILVER, "y": WHITE}[kind]
     return pixels
 
 

@@ -9,4 +9,4 @@ GAME_PACKAGES="g++ make cmake pkg-config qt6-base-dev libpulse-dev libsndfile1-d
 # screenshots and a window manager, a Wayland compositor, and the checkers of
 # desktop files, manual pages and Debian packages.
 TEST_PACKAGES="g++-multilib pulseaudio pulseaudio-utils xvfb xdotool x11-utils imagemagick sox python3
-    desktop-file-utils appstream dpkg-dev weston lintian man-db openbox"
+    desktop-file-utils appstream dpkg-dev weston lintian man-db openbox flatpak-builder ninja-build"
