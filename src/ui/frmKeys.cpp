@@ -108,7 +108,9 @@ void frmKeys::Changed(int action, int slot)
     const QString refusal = pressed.isEmpty() || key == had
                                 ? QString()
                                 : KeyBindings::Refusal(Chosen(), KeyBindings::Action(action), key);
-    if (refusal.isEmpty() && !(pressed.isEmpty() && slot == 0) && !(key == mSlots[action][1 - slot] && !pressed.isEmpty()))
+    const bool firstCleared = pressed.isEmpty() && slot == 0;
+    const bool sameAsOther = !pressed.isEmpty() && key == mSlots[action][1 - slot];
+    if (refusal.isEmpty() && !firstCleared && !sameAsOther)
         had = key;
     if (pressed != Sequence(had))
         edit->setKeySequence(Sequence(had));
