@@ -68,10 +68,11 @@ printed=$(QT_QPA_PLATFORM=offscreen briefly --version)
 help=$(env -u DISPLAY "$program" --help)
 [[ $help == *"A car game"*"--version"* ]] || fail "--help printed: $help"
 refused() {  # status 1 and the message, the program's arguments after it; no display needed
-    local status=0; DISPLAY= QT_QPA_PLATFORM=xcb briefly "${@:2}" 2>"$work/bad.log" || status=$?
+    local status=0; DISPLAY= QT_QPA_PLATFORM=${on:-xcb} briefly "${@:2}" 2>"$work/bad.log" || status=$?
     [ "$status" = 1 ] && grep -q "$1" "$work/bad.log" || fail "${*:2}: status $status, $(cat "$work/bad.log")"; }
 refused "Unknown option 'bogus'" -style fusion --bogus
 refused "unexpected argument 'stray'" -style fusion stray
+on=offscreen refused "Unknown option 'nograb'" -nograb  # an option of X11's alone, off X11
 # The language comes from the locale, English included when it comes first.
 (unset LC_ALL LC_MESSAGES; LANG=de_DE.UTF-8 refused "unerwartetes Argument" stray)
 [[ $(LANGUAGE=en_GB:de briefly --help) == *"A car game"* ]] || fail "--help is not in English for en_GB:de"
@@ -111,6 +112,7 @@ handed=$((($(date +%s%N) - up) / 1000000))
 [ "$handed" -ge 1500 ] && [ "$handed" -le 6000 ] || fail "the splash handed over after $handed ms, not about 2 s"
 within 50 "! splash_up" || fail "the splash stayed"
 [ "$(grep -c -x -e 'Sound=1' -e 'Speed=100' -e 'Time=30' "$conf")" = 3 ] || fail "settings: $(cat "$conf")"
+xprop -id "$main" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the window has no icon"
 no_gl_driver "$pid" X11
 # A running game looks for a pad, and loads SDL only for one (none here, unless the joystick driver has one).
 grep -q 'Handlers=.*js' /proc/bus/input/devices || ! grep -q libSDL2 "/proc/$pid/maps" || fail "SDL loaded with no gamepad"
@@ -136,6 +138,12 @@ step "TERM at any moment of the start ends the program (in good order once it ca
 for delay in 0.05 0.1 0.15 0.2 0.3; do
     "$program" >/dev/null 2>&1 & pid=$!; pids+=($pid); sleep $delay; kill "$pid"; status=0
     within 100 "! kill -0 $pid 2>/dev/null" && { wait "$pid" || status=$?; } && [[ $status =~ ^(0|143)$ ]] || fail "TERM $delay s after the start: status $status"; done
+# TERM before the program can take it, waiting for it (as a signal sent to a program
+# that is starting, blocked by its parent) ends it in good order.
+python3 -c 'import os, signal, sys
+signal.pthread_sigmask(signal.SIG_BLOCK, {signal.SIGTERM}); os.kill(os.getpid(), signal.SIGTERM)
+os.execv(sys.argv[1], sys.argv[1:])' "$program" >/dev/null 2>&1 & pid=$!; pids+=($pid)
+ends "$pid" /dev/null "on TERM waiting at its start"
 
 step "music mode: the looping music is heard; TERM ends the program though a box is open"
 sox -n -r 44100 -c 2 "$work/loop.wav" synth 0.4 sine 330 vol 0.4
@@ -174,7 +182,7 @@ step "under a window manager, in English first, the sound dialog opens where it 
 printf '[Initial]\nSound=2\nSpeed=0\nTime=1e9\n' >"$conf"
 openbox >"$work/openbox.log" 2>&1 &
 wm=$!; pids+=($wm)
-LANGUAGE=en_GB:de "$program" >"$work/run3.log" 2>&1 &
+LANGUAGE=en_GB:de "$program" -nograb >"$work/run3.log" 2>&1 &  # with an option of Qt's that takes no value
 pid=$!; pids+=($pid)
 places=()
 for _ in 1 2; do

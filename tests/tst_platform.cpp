@@ -137,6 +137,7 @@ private slots:
             QFile(build.filePath(name)).open(QIODevice::WriteOnly);
         QCOMPARE(ProgramFolderFor(build.path()), build.path());
         QCOMPARE(ModulePathFor(build.path(), VANDREL_SOUND_MODULE), build.filePath(VANDREL_SOUND_MODULE));
+        QVERIFY(SoundModulePath().endsWith("/" VANDREL_SOUND_MODULE) && GamepadModulePath().endsWith("/" VANDREL_GAMEPAD_MODULE));
     }
 
     void systemClock()
@@ -175,24 +176,43 @@ private slots:
     void gamepadModuleOnlyForAPad_data()
     {
         QTest::addColumn<QByteArray>("devices"); // the kernel's list of input devices; none: no list to read
+        QTest::addColumn<QString>("plugged");    // before the game, while it runs, or while it is paused
         QTest::addColumn<bool>("pad");
-        QTest::newRow("a pad the joystick driver took") << QByteArray("N: Name=\"Pad\"\nH: Handlers=event20 js0 \nB: KEY=0\n") << true;
-        QTest::newRow("a pad by its buttons: A, the gamepad's first") << QByteArray("H: Handlers=event7\nB: KEY=7cdb000000000000 0 0 0 0\n") << true;
-        QTest::newRow("a joystick by its trigger, the range's first") << QByteArray("B: KEY=100000000 0 0 0 0\n") << true;
-        QTest::newRow("a keyboard") << QByteArray("H: Handlers=sysrq kbd event3 leds\nB: KEY=1000000000007 ff9f207ac14057ff febeffdfffefffff fffffffffffffffe\n") << false;
-        QTest::newRow("a mouse: its buttons just below the range") << QByteArray("H: Handlers=mouse0 event5\nB: KEY=ffff0000 0 0 0 0\n") << false;
-        QTest::newRow("no device") << QByteArray("") << false;
-        QTest::newRow("no list to read: the module at once") << QByteArray() << true;
+        QTest::newRow("a pad the joystick driver took") << QByteArray("N: Name=\"Pad\"\nH: Handlers=js0 event20 \nB: KEY=0\n") << "before" << true;
+        QTest::newRow("a pad by its buttons: A, the gamepad's first") << QByteArray("H: Handlers=event7\nB: KEY=7cdb000000000000 0 0 0 0\n") << "before" << true;
+        QTest::newRow("a joystick by its trigger, the range's first") << QByteArray("B: KEY=100000000 0 0 0 0\n") << "before" << true;
+        QTest::newRow("a pad by its right stick's button alone, the range's last") << QByteArray("B: KEY=4000000000000000 0 0 0 0\n") << "before" << true;
+        QTest::newRow("a keyboard") << QByteArray("H: Handlers=sysrq kbd event3 leds\nB: KEY=1000000000007 ff9f207ac14057ff febeffdfffefffff fffffffffffffffe\n") << "before" << false;
+        QTest::newRow("a mouse: its buttons just below the range, and one just above") << QByteArray("H: Handlers=mouse0 event5\nB: KEY=80000000ffff0000 0 0 0 0\n") << "before" << false;
+        QTest::newRow("no device") << QByteArray("") << "before" << false;
+        QTest::newRow("no list to read: the module at once") << QByteArray() << "before" << true;
+        QTest::newRow("plugged in while a game runs: found within a second") << QByteArray("H: Handlers=js0\n") << "running" << true;
+        QTest::newRow("plugged in while paused: found when the game goes on") << QByteArray("H: Handlers=js0\n") << "paused" << true;
     }
 
     void gamepadModuleOnlyForAPad()
     {
         QFETCH(QByteArray, devices);
+        QFETCH(QString, plugged);
         QTemporaryFile list;
-        QVERIFY(list.open() && list.write(devices) == devices.size() && list.flush());
+        QVERIFY(list.open());
+        const auto plugIn = [&] { QVERIFY(list.write(devices) == devices.size() && list.flush()); };
+        if (plugged == "before")
+            plugIn();
         LazyGamepad pad(VANDREL_GAMEPAD_MODULE_PATH, devices.isNull() ? QString() : list.fileName(), 30);
         QVERIFY(!pad.Loaded());
         pad.SetLooking(true);
+        if (plugged == "running") {
+            QVERIFY(!pad.Loaded());
+            plugIn();
+            QTRY_VERIFY_WITH_TIMEOUT(pad.Loaded(), 2500); // looked at again each second
+        } else if (plugged == "paused") {
+            pad.SetLooking(false);
+            plugIn();
+            QTest::qWait(1200);
+            QVERIFY(!pad.Loaded());
+            pad.SetLooking(true);
+        }
         QCOMPARE(pad.Loaded(), FETCH(bool, pad));
         QCOMPARE(LazyGamepad::ListsAPad(devices), FETCH(bool, pad) && !devices.isNull());
     }

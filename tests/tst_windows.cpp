@@ -517,8 +517,9 @@ private slots:
             QTimer::singleShot(press == "Held" ? 1500 : 60, [&, control] { pad.Set(control, false); });
             QTimer::singleShot(press == "Held" ? 1600 : 160, [&, press] {
                 const QString speed = w.Find<QLabel>("lblSpeed")->text();
+                const int kmph = speed.split(' ')[0].toInt();
                 seen << QStringLiteral("%1 %2 %3%4").arg(TrackOfCar(*w.Find("picRoad"), MainControls(w)))
-                            .arg(press == "Held" && speed.split(' ')[0].toInt() > 3 ? "many kmph" : speed)
+                            .arg(press == "Held" && kmph > 3 && kmph <= 35 ? "many kmph" : speed) // 30 a second at most
                             .arg(w.Find<QTimer>("Timer1")->isActive() ? "run" : "paused")
                             .arg(QApplication::activeModalWidget() ? " box" : "");
                 if (!left.isEmpty())

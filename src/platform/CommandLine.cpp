@@ -40,7 +40,7 @@ void AddQtOptions(QCommandLineParser& parser)
                              "qwindowicon", "qwindowtitle", "session", "style", "stylesheet", "display",
                              "geometry", "name", "title", "visual", "qmljsdebugger"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
-    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
 }
 
@@ -79,16 +79,14 @@ void AnswerQueries(int argc, char* argv[])
         Refuse(parser); // in the player's language
     QCommandLineParser translated; // its texts, and Qt's, in the player's language
     Describe(translated);
-    translated.parse(arguments);
     translated.showHelp();
 }
 
 void RefuseTheRest(const QCoreApplication& app)
 {
-    QCommandLineParser parser; // --help and --version were answered before
-    parser.process(app);       // an unknown option: a message and status 1
-    if (!parser.positionalArguments().isEmpty())
-        Refuse(parser);
+    QCommandLineParser parser; // --help and --version were answered before, arguments refused
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.process(app); // an option left over: a message and status 1
 }
 
 } // namespace CommandLine

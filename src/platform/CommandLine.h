@@ -12,9 +12,9 @@ namespace CommandLine {
 // command line holds nothing else than Qt's own options.
 void AnswerQueries(int argc, char* argv[]);
 
-// Once Qt has taken its own options from the command line: anything left over ends
-// the program with a message on standard error and status 1 (a second line of
-// defence, should Qt know an option that AnswerQueries does not).
+// Once Qt has taken its own options from the command line: an option left over, one
+// that this platform does not take (-nograb off X11), ends the program with a
+// message on standard error and status 1.
 void RefuseTheRest(const QCoreApplication& app);
 
 } // namespace CommandLine
