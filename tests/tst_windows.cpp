@@ -353,6 +353,71 @@ private slots:
         QCOMPARE(drawn, QRectF(0, FETCH(double, top), 32, 32));
     }
 
+    void framePacer_data()
+    {
+        QTest::addColumn<bool>("compositor"); // its clock: the compositor's, else the display's
+        QTest::addColumn<bool>("shown");      // the window is shown before the pacer starts
+        QTest::addColumn<QString>("next");    // what each frame tells the pacer: drawn, skipped or nothing
+        QTest::addColumn<bool>("again");      // stopped after the first frame and started again
+        QTest::addColumn<int>("frames");      // in all, or -1: they keep coming
+        QTest::addColumn<qreal>("hertz");     // and a display's rate, whose period is
+        QTest::addColumn<int>("period");      // this many ms
+        QTest::newRow("display: a frame each refresh") << false << true << "" << false << -1 << 60.0 << 17;
+        QTest::newRow("compositor: one frame for one ask") << true << true << "" << false << 1 << 144.0 << 7;
+        QTest::newRow("compositor: one drawn asks for the next") << true << true << "drawn" << false << -1 << 0.0 << 17;
+        QTest::newRow("compositor: one skipped, the next a refresh later") << true << true << "skipped" << false << -1 << 1.0 << 1000;
+        QTest::newRow("compositor: shown later, its first frame asks") << true << false << "drawn" << false << -1 << 0.99 << 17;
+        QTest::newRow("compositor, started again: one frame for one ask") << true << true << "" << true << 2 << 5000.0 << 1;
+    }
+
+    void framePacer()
+    {
+        QCOMPARE(FramePacer::Period(FETCH(qreal, hertz)), FETCH(int, period));
+        QWidget widget;
+        widget.resize(64, 64);
+        if (FETCH(bool, shown)) {
+            widget.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&widget));
+        }
+        int frames = 0;
+        const QString next = FETCH(QString, next);
+        FramePacer* pacing = nullptr;
+        FramePacer pacer(widget, [&] {
+            ++frames;
+            if (next == "drawn")
+                pacing->FrameDrawn();
+            else if (next == "skipped")
+                pacing->FrameSkipped();
+        }, FETCH(bool, compositor) ? FramePacer::Clock::Compositor : FramePacer::Clock::Display);
+        pacing = &pacer;
+        pacer.Start();
+        if (!widget.isVisible()) {
+            widget.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&widget));
+            QTest::qWait(50);
+            QCOMPARE(frames, 0); // nothing asked while there was no window
+            pacer.FrameDrawn();  // as the first paint does
+        }
+        if (FETCH(bool, again)) {
+            QTRY_COMPARE(frames, 1);
+            pacer.Stop();
+            pacer.Start();
+        }
+        const int expected = FETCH(int, frames);
+        if (expected < 0) {
+            QTRY_VERIFY(frames >= 5);
+        } else {
+            QTRY_COMPARE(frames, expected);
+            QTest::qWait(100);
+            QCOMPARE(frames, expected);
+        }
+        pacer.Stop(); // then nothing more comes, asked or due
+        const int stopped = frames;
+        QTest::qWait(100);
+        QCOMPARE(frames, stopped);
+        QVERIFY(!pacer.Running());
+    }
+
     void view_data()
     {
         QTest::addColumn<QString>("zoom"); // as kept

@@ -9,8 +9,20 @@
 
 #include <cmath>
 
-FramePacer::FramePacer(QWidget& widget, std::function<void()> frame)
-    : mWidget(widget), mFrame(std::move(frame))
+FramePacer::Clock FramePacer::PlatformClock()
+{
+    // Elsewhere requestUpdate comes 5 ms after the ask, whatever the display's
+    // rate: a timer at the screen's rate is what the display can show.
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ? Clock::Compositor : Clock::Display;
+}
+
+int FramePacer::Period(qreal hertz)
+{
+    return std::max(1, int(std::lround(1000.0 / (hertz >= 1 ? hertz : 60.0))));
+}
+
+FramePacer::FramePacer(QWidget& widget, std::function<void()> frame, Clock clock)
+    : mWidget(widget), mFrame(std::move(frame)), mByCompositor(clock == Clock::Compositor)
 {
 }
 
@@ -19,12 +31,8 @@ void FramePacer::Start()
     if (mRunning)
         return;
     mRunning = true;
-    // Elsewhere requestUpdate comes 5 ms after the ask, whatever the display's
-    // rate: a timer at the screen's rate is what the display can show.
-    mByCompositor = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     const QScreen* screen = mWidget.screen();
-    const qreal hertz = screen && screen->refreshRate() >= 1 ? screen->refreshRate() : 60.0;
-    mInterval = std::max(1, int(std::lround(1000.0 / hertz)));
+    mInterval = Period(screen ? screen->refreshRate() : 0);
     if (!mByCompositor)
         mTimer.start(mInterval, Qt::PreciseTimer, this);
     else if (Window())

@@ -16,8 +16,16 @@ class QWindow;
 class FramePacer final : public QObject
 {
 public:
+    // What tells when the next frame is due.
+    enum class Clock { Display, Compositor };
+    // Wayland's compositor on Wayland, else the display's rate.
+    static Clock PlatformClock();
+
+    // A display's refresh period in whole ms, at least 1; 60 Hz's where it does not say.
+    static int Period(qreal hertz);
+
     // frame: called for each frame; it asks the widget to repaint.
-    FramePacer(QWidget& widget, std::function<void()> frame);
+    FramePacer(QWidget& widget, std::function<void()> frame, Clock clock = PlatformClock());
 
     void Start();
     void Stop();
@@ -39,8 +47,8 @@ private:
 
     QWidget& mWidget;
     std::function<void()> mFrame;
+    const bool mByCompositor;
     bool mRunning = false;
-    bool mByCompositor = false;
     QPointer<QWindow> mWindow;
     QBasicTimer mTimer; // elsewhere every frame; on Wayland after a frame skipped
     int mInterval = 16; // ms, the screen's refresh period
