@@ -215,6 +215,9 @@ private slots:
         }
         QCOMPARE(pad.Loaded(), FETCH(bool, pad));
         QCOMPARE(LazyGamepad::ListsAPad(devices), FETCH(bool, pad) && !devices.isNull());
+        QVERIFY(pad.PollInterval()); // looking: at the list, or SDL for a pad
+        pad.SetLooking(false);
+        QVERIFY(!pad.PollInterval()); // paused without a pad: no wake-ups
     }
 
 private:

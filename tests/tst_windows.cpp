@@ -248,6 +248,10 @@ struct VirtualPad
     VirtualPad()
     {
         SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+        Plug();
+    }
+    void Plug()
+    {
         SDL_VirtualJoystickDesc pad{};
         pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
         pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
@@ -268,18 +272,20 @@ struct VirtualPad
         SDL_JoystickDetachVirtual(index);
     }
     // A button by SDL's name ("a", "dpleft") down or up; an axis with its far end
-    // ("leftx-", "righttrigger+") there or back at rest.
+    // ("leftx-", "righttrigger+") or a value of its own ("leftx=-16384") there or
+    // back at rest. A trigger's virtual value v is (v + 32768) / 2 to the game.
     void Set(const QString& control, bool down)
     {
-        const QByteArray name = control.toLatin1();
+        const QByteArray name = control.section('=', 0, 0).toLatin1();
         const SDL_GameControllerButton button = SDL_GameControllerGetButtonFromString(name);
-        const auto axis = SDL_GameControllerGetAxisFromString(name.chopped(1));
+        const auto axis = SDL_GameControllerGetAxisFromString(control.contains('=') ? name : name.chopped(1));
         // A trigger at rest is the axis's low end to a virtual pad.
         const Sint16 rest = axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT || axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT ? -32768 : 0;
         if (button != SDL_CONTROLLER_BUTTON_INVALID)
             SDL_JoystickSetVirtualButton(joystick, button, down);
         else
-            SDL_JoystickSetVirtualAxis(joystick, axis, !down ? rest : name.endsWith('-') ? -32768 : 32767);
+            SDL_JoystickSetVirtualAxis(joystick, axis, !down ? rest : control.contains('=') ? control.section('=', 1).toShort()
+                                                                  : name.endsWith('-') ? -32768 : 32767);
     }
     int index = -1;
     SDL_Joystick* joystick = nullptr;
@@ -544,18 +550,23 @@ private slots:
 
     void gamepad_data()
     {
-        QTest::addColumn<QString>("presses"); // SDL's names of the controls; About or Set Speed opens a box; Unplug
-        QTest::addColumn<QString>("seen");    // after each: the track, the speed shown, running or paused, a box open
-        QTest::newRow("lanes: D-pad, stick") << "dpleft, dpright, dpright, leftx-, leftx+"
-                                             << "0 0 kmph run, 1 0 kmph run, 2 0 kmph run, 1 0 kmph run, 2 0 kmph run";
+        // SDL's names of the controls, held a while if Held; About or Set Speed opens a box; Unplug, Plug; Resume: a key
+        QTest::addColumn<QString>("presses");
+        // while each is down: the track, the speed shown, running or paused, a box open, the pad's polls if not 16 ms
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("lanes: stick first, D-pad") << "leftx+, dpleft, dpleft, dpright, leftx-"
+                                                   << "2 0 kmph run, 1 0 kmph run, 0 0 kmph run, 1 0 kmph run, 0 0 kmph run";
+        QTest::newRow("half way and just short of it") << "leftx=-16383, leftx=-16384, leftx=16383, leftx=16384, righttrigger=0, righttrigger=1, lefttrigger=0, lefttrigger=1"
+            << "1 0 kmph run, 0 0 kmph run, 0 0 kmph run, 1 0 kmph run, 1 0 kmph run, 1 1 kmph run, 1 1 kmph run, 1 0 kmph run";
         QTest::newRow("speed: D-pad, triggers") << "dpup, righttrigger+, dpdown, lefttrigger+"
                                                 << "1 1 kmph run, 1 2 kmph run, 1 1 kmph run, 1 0 kmph run";
         QTest::newRow("Start pauses, any button resumes") << "start, x, start, dpleft, start, start"
             << "1 0 kmph paused, 1 0 kmph run, 1 0 kmph paused, 1 0 kmph run, 1 0 kmph paused, 1 0 kmph run";
         QTest::newRow("A and B in boxes, nothing else") << "About, dpleft, a, dpleft, Set Speed, b"
                                                        << "1 0 kmph run box, 1 0 kmph run box, 1 0 kmph run, 0 0 kmph run, 0 0 kmph run box, 0 0 kmph run";
-        QTest::newRow("unplugged mid-game") << "Unplug, dpleft" << "1 0 kmph paused, 1 0 kmph paused";
-        QTest::newRow("held: repeated at the keyboard's rate") << "Held" << "1 many kmph run";
+        QTest::newRow("unplugged mid-game, plugged in again") << "Unplug, dpleft, Resume, Plug, leftx+"
+            << "1 0 kmph paused poll none, 1 0 kmph paused poll none, 1 0 kmph run poll 1000, 1 0 kmph run, 2 0 kmph run";
+        QTest::newRow("held: repeated at the keyboard's rate") << "Held dpup, Held lefttrigger+" << "1 many kmph run, 1 few kmph run";
     }
 
     void gamepad()
@@ -567,28 +578,34 @@ private slots:
         devices.write("I: Bus=0003 Vendor=045e Product=028e Version=0110\nN: Name=\"A pad\"\nH: Handlers=event20 js0\n\n");
         devices.flush();
         VirtualPad pad;
+        QTest::failOnWarning(QRegularExpression("gamepad"));
         WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}}, false, true, devices.fileName());
         QVERIFY(w.pad.Loaded());
         // Each press from a timer of its own, to go on inside a box's event loop.
         QStringList seen, left = FETCH(QString, presses).split(", ");
         std::function<void()> next = [&] {
-            const QString press = left.takeFirst(), control = press == "Held" ? "dpup" : press;
-            if (press == "Unplug")
-                pad.Unplug();
-            else if (press.front().isUpper() && press != "Held")
+            const QString press = left.takeFirst(), control = press.section(' ', -1);
+            const bool held = press.startsWith("Held");
+            if (press == "Unplug" || press == "Plug")
+                press == "Plug" ? pad.Plug() : pad.Unplug();
+            else if (press == "Resume")
+                QTest::keyClick(w.Find("picRoad"), Qt::Key_Space);
+            else if (press.front().isUpper() && !held)
                 QTimer::singleShot(0, w.Find<QAction>(press == "About" ? "mnuAbout" : "mnuSetSpeed"), &QAction::trigger);
             else
                 pad.Set(control, true);
-            QTimer::singleShot(press == "Held" ? 1500 : 60, [&, control] { pad.Set(control, false); });
-            QTimer::singleShot(press == "Held" ? 1600 : 160, [&, press] {
+            QTimer::singleShot(held ? 1500 : press == "Plug" ? 1200 : 100, [&, control, held] {
                 const QString speed = w.Find<QLabel>("lblSpeed")->text();
                 const int kmph = speed.split(' ')[0].toInt();
-                seen << QStringLiteral("%1 %2 %3%4").arg(TrackOfCar(*w.Find("picRoad"), MainControls(w)))
-                            .arg(press == "Held" && kmph > 3 && kmph <= 35 ? "many kmph" : speed) // 30 a second at most
+                const auto poll = w.pad.PollInterval();
+                seen << QStringLiteral("%1 %2 %3%4%5").arg(TrackOfCar(*w.Find("picRoad"), MainControls(w)))
+                            .arg(!held ? speed : kmph <= 3 ? "few kmph" : kmph <= 35 ? "many kmph" : speed) // 30 a second at most
                             .arg(w.Find<QTimer>("Timer1")->isActive() ? "run" : "paused")
-                            .arg(QApplication::activeModalWidget() ? " box" : "");
+                            .arg(QApplication::activeModalWidget() ? " box" : "")
+                            .arg(!poll ? " poll none" : *poll == std::chrono::milliseconds(16) ? "" : QStringLiteral(" poll %1").arg(poll->count()));
+                pad.Set(control, false);
                 if (!left.isEmpty())
-                    next();
+                    QTimer::singleShot(50, next);
             });
         };
         next();

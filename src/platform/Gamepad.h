@@ -1,5 +1,8 @@
 #pragma once
 
+#include <chrono>
+#include <optional>
+
 // A game controller, as the program hears it: pushes of the buttons and sticks it
 // knows, and pads pulled out. It polls for as long as a pad is connected; with
 // none, only while it is told to look for one (while a game runs), so a paused
@@ -36,4 +39,7 @@ public:
     virtual void SetListener(Listener* listener) = 0;
     // Whether a pad plugged in is to be picked up while none is connected.
     virtual void SetLooking(bool looking) = 0;
+    // How often it wakes the program now, to read its pads or look for one; none
+    // while it does neither.
+    virtual std::optional<std::chrono::milliseconds> PollInterval() const = 0;
 };

@@ -38,6 +38,13 @@ void LazyGamepad::SetLooking(bool looking)
     }
 }
 
+std::optional<std::chrono::milliseconds> LazyGamepad::PollInterval() const
+{
+    if (mLook.isActive())
+        return lookInterval;
+    return mPad ? mPad->PollInterval() : std::nullopt;
+}
+
 void LazyGamepad::Look()
 {
     if (!mDevicesList.isEmpty()) {

@@ -24,6 +24,8 @@ public:
 
     void SetListener(Listener* listener) override;
     void SetLooking(bool looking) override;
+    // Its own look at the list while it has one going, else its pad's polls.
+    std::optional<std::chrono::milliseconds> PollInterval() const override;
 
     // Whether a list of input devices, as Linux gives it, holds a joystick or a
     // gamepad: one that the joystick driver took, or one with buttons in the

@@ -14,10 +14,9 @@ constexpr int halfWay = 16384;
 SdlGamepad::SdlGamepad(int repeatRate)
     : mRepeatInterval(std::chrono::milliseconds(1000 / std::clamp(repeatRate, 1, 1000)))
 {
-    // The program has its own ways of ending on a signal; without a window SDL
-    // would hear a pad only while one of its own windows has the focus.
+    // The program has its own ways of ending on a signal. (SDL would drop a pad's
+    // events while none of its own windows had the focus, but it has no window.)
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     mStarted = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) == 0;
     if (!mStarted)
         qWarning("Vandrel: no gamepad: %s", SDL_GetError());
@@ -42,6 +41,13 @@ void SdlGamepad::SetLooking(bool looking)
 {
     mLooking = looking;
     Schedule();
+}
+
+std::optional<std::chrono::milliseconds> SdlGamepad::PollInterval() const
+{
+    if (!mTimer.isActive())
+        return std::nullopt;
+    return mTimer.intervalAsDuration();
 }
 
 void SdlGamepad::Poll()

@@ -30,6 +30,7 @@ public:
 
     void SetListener(Listener* listener) override;
     void SetLooking(bool looking) override;
+    std::optional<std::chrono::milliseconds> PollInterval() const override;
 
 private:
     // What can hold a speed change down.
