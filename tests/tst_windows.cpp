@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QHeaderView>
@@ -614,32 +615,67 @@ private slots:
         QCOMPARE(QString::fromStdString(w.settings["Speed"]), "0"); // B cancelled Set Speed
     }
 
+    void bestDistances_data()
+    {
+        QTest::addColumn<QString>("kept"); // the table before the game: this game this many times
+        QTest::addColumn<int>("times");
+        QTest::addColumn<QString>("locale"); // the player's
+        QTest::addColumn<QStringList>("seen");
+        const QString crash = "%1 km, 50 km/h, 9 s, crash, 2025-12-06T05:00:00Z";
+        // The new game: 0.001 km at 36 km/h, 0.05 s. Right-aligned cells are marked >.
+        QTest::newRow("2nd, between the boxes") << crash.arg(2) << 1 << "C" << QStringList{
+            "1 boxes, Your 2nd best distance, 2 rows, row 1 selected", "1 2", ">1|>2 km|>50 km/h|>9 s|Crashed|date",
+            ">2|>0.001 km|>36 km/h|>0.05 s|Time over|date", "owned"};
+        QTest::newRow("10th of 10, in the player's digits") << crash.arg(5) << 9 << "ar_EG" << QStringList{
+            "1 boxes, Your 10th best distance, 10 rows, row 9 selected", "١ ٢ ٣ ٤ ٥ ٦ ٧ ٨ ٩ ١٠",
+            ">١|>5 km|>50 km/h|>9 s|Crashed|date", ">١٠|>0٫001 km|>36 km/h|>0٫05 s|Time over|date", "owned"};
+        QTest::newRow("1st, the only one") << crash.arg(0) << 0 << "fa_IR" << QStringList{
+            "1 boxes, Your best distance so far, 1 rows, row 0 selected", "۱",
+            ">۱|>0٫001 km|>36 km/h|>0٫05 s|Time over|date", ">۱|>0٫001 km|>36 km/h|>0٫05 s|Time over|date", "owned"};
+    }
+
     void bestDistances()
     {
-        // 0.001 km, the second best, between the boxes, selected; then from the menu, emptied by a Yes.
-        WindowOnFakes w({{"Sound", "2"}, {"Speed", "36"}, {"Time", "0.05"}, {"1", "2 km, 50 km/h, 9 s, crash, 2025-12-06T05:00:00Z"}});
+        // After the game between the boxes, selected; then from the menu, emptied by a Yes.
+        QLocale::setDefault(QLocale(FETCH(QString, locale)));
+        const auto inC = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        WindowOnFakes w({{"Sound", "2"}, {"Speed", "36"}, {"Time", "0.05"}});
+        for (int rank = 1; rank <= FETCH(int, times); ++rank) // before the game ends
+            w.settings[std::to_string(rank)] = FETCH(QString, kept).toStdString();
         w.answers = {Dialogs::Answer::Ok, Dialogs::Answer::No};
         QStringList seen;
-        const auto look = [&](QWidget* table) {
+        w.bestDistances.look = [&](QWidget* table) {
             auto* grid = table->findChild<QTableWidget*>("grdBest");
             const auto selected = grid->selectionModel()->selectedRows();
-            seen << QStringLiteral("%1 boxes, %2, %3 rows, row %4 selected, %5").arg(w.log.filter("|").size())
-                        .arg(table->findChild<QLabel*>("lblSaid")->text()).arg(grid->rowCount())
-                        .arg(selected.isEmpty() ? -1 : selected[0].row()).arg(grid->item(grid->rowCount() - 1, 3)->text());
+            seen << QStringLiteral("%1 boxes, %2, %3 rows, row %4 selected").arg(w.log.filter("|").size())
+                        .arg(table->findChild<QLabel*>("lblSaid")->text()).arg(grid->rowCount()).arg(selected.isEmpty() ? -1 : selected[0].row());
+            QStringList ranks;
+            for (int row = 0; row < grid->rowCount(); ++row)
+                ranks << grid->item(row, 0)->text();
+            seen << ranks.join(' ');
+            for (const int row : {0, selected.isEmpty() ? 0 : selected[0].row()}) {
+                QStringList cells;
+                for (int column = 0; column < grid->columnCount(); ++column) {
+                    const QTableWidgetItem* item = grid->item(row, column);
+                    cells << QString(item->textAlignment() & Qt::AlignRight ? ">" : "") + (column == 5 ? "date" : item->text());
+                }
+                seen << cells.join('|');
+            }
             seen << (table->parentWidget() == w.form.get() ? "owned" : "not owned");
+            QTest::keyClick(grid, Qt::Key_F2); // no cell can be changed
+            QVERIFY(!grid->findChild<QLineEdit*>());
             QTest::keyClick(table, Qt::Key_Return);
         };
-        w.bestDistances.look = look;
         QTRY_COMPARE_WITH_TIMEOUT(w.log.filter("|").size(), 2, 5000);
+        QCOMPARE(seen, FETCH(QStringList, seen));
         w.answers = {Dialogs::Answer::Yes};
         w.bestDistances.look = [&](QWidget* table) {
             table->findChild<QPushButton*>("cmdEmpty")->click();
-            seen << table->findChild<QLabel*>("lblSaid")->text() + QString(table->findChild<QPushButton*>("cmdEmpty")->isEnabled() ? ", can empty" : "");
+            seen = {table->findChild<QLabel*>("lblSaid")->text() + QString(table->findChild<QPushButton*>("cmdEmpty")->isEnabled() ? ", can empty" : "")};
             QTest::keyClick(table, Qt::Key_Escape);
         };
         w.Find<QAction>("mnuBestDistances")->trigger();
-        QCOMPARE(seen, (QStringList{"1 boxes, Your 2nd best distance, 2 rows, row 1 selected, 0.05 s", "owned",
-                                    "No game has entered the table yet."}));
+        QCOMPARE(seen, QStringList{"No game has entered the table yet."});
         QCOMPARE(w.log.filter("|").last(), "Best Distances|Empty the table of best distances? This cannot be undone.");
         QVERIFY(w.settings.count("1") + w.settings.count("2") == 0);
     }
