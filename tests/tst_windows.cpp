@@ -16,14 +16,15 @@
 #include <SDL.h>
 
 #include <QAccessible>
-#include <numeric>
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
@@ -32,6 +33,8 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QWindow>
+
+#include <numeric>
 
 namespace {
 
@@ -168,7 +171,7 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
     QTest::keyClick(w.Find("picRoad"), Qt::Key_Left);
     QTRY_COMPARE_WITH_TIMEOUT(w.log.filter("|").size(), 8, 5000); // game over, its rank, not played again
     for (const QString& box : w.log.filter("|"))
-        texts << box.split("|").mid(0, 2);
+        texts << box.split("|"); // a typed box's preset too, in the player's digits
     for (const char* name : {"lblSpeed", "lblTime", "lblDist"}) {
         const auto* label = w.Find<QLabel>(name);
         texts << label->text() << label->accessibleName();
@@ -711,6 +714,13 @@ private slots:
         QVERIFY(help->findChild<QTextBrowser*>()->toPlainText().contains("Crashed!!"));
         QCOMPARE(help->findChild<QTextBrowser*>()->geometry(), help->rect()); // the text fills the window
         const auto c = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        QLocale::setDefault(QLocale::system()); // at scale 2, English first, then German: English throughout
+        {
+            const PlayerLanguage first(QLocale::system());
+            const bool englishHelp = HelpWindow().findChild<QTextBrowser*>()->toPlainText().contains("Crashed!!");
+            QCOMPARE(QCoreApplication::translate("frmMain", "&Game") + QCoreApplication::translate("QPlatformTheme", "&Yes")
+                         + (englishHelp ? " in English" : ""), "&Game&Yes in English");
+        }
         QLocale::setDefault(QLocale("de_AT")); // a regional German: the German help
         QVERIFY(HelpWindow().findChild<QTextBrowser*>()->toPlainText().contains("Zeit abgelaufen!!"));
         QLocale::setDefault(QLocale::c());
@@ -790,6 +800,19 @@ private slots:
         QCOMPARE(std::tuple(w.log.last(), w.Find<QTimer>("Timer1")->isActive(), WindowOnFakes::TopLevel<frmSound>()), std::tuple(QString("stop"), false, nullptr));
     }
 
+    void splashForTwoSeconds()
+    {
+        // It hands over after two seconds, and only then goes: the main window first.
+        QElapsedTimer up;
+        up.start();
+        qint64 handed = -1;
+        QPointer<frmSplash> splash;
+        splash = new frmSplash([&] { handed = splash && splash->isVisible() ? up.elapsed() : -2; });
+        splash->show();
+        QTRY_VERIFY_WITH_TIMEOUT(!splash, 5000);
+        QVERIFY2(handed >= 1890 && handed <= 2600, qPrintable(QString::number(handed)));
+    }
+
     void everyTextInThePlayersLanguage_data()
     {
         QTest::addColumn<QString>("language");
@@ -797,12 +820,12 @@ private slots:
         QTest::addColumn<QStringList>("same");  // the texts as in English, numbers aside
         QTest::newRow("pseudo") << "pseudo" << QStringList{"[&Game]", "[Time Over!!]\r\n[You covered 0.003 km]", "[Road]"}
                                 << QStringList{};
-        QTest::newRow("de") << "de" << QStringList{"&Spiel", "Zeit abgelaufen!!\r\nSie sind 0,003 km weit gefahren", "PAUSE", "&Ja", "200 km/h", "Ihre zweitbeste Strecke"}
-                            << QStringList{"Vandrel!", "OK", "Version ", " km", "Pause"};
+        QTest::newRow("de") << "de" << QStringList{"&Spiel", "Zeit abgelaufen!!\r\nSie sind 0,003 km weit gefahren", "PAUSE", "&Ja", "200 km/h", "Ihre zweitbeste Strecke", "0,05"}
+                            << QStringList{"Vandrel!", "OK", "Version ", " km", "Pause", ""};
         QTest::newRow("fr") << "fr" << QStringList{"&Jeu", "Tintement du bonus seulement", "PAUSE", "&Oui", "Annuler", "Route", "Votre 2e meilleure distance"}
-                            << QStringList{"Vandrel!", "OK", "Version ", " km", "Distance", "Date", "Pause"};
+                            << QStringList{"Vandrel!", "OK", "Version ", " km", "Distance", "Date", "Pause", ""};
         QTest::newRow("es") << "es" << QStringList{"&Juego", "Sa&lir", "PAUSA", "&Sí", "Cancelar", "Tu 2.ª mejor distancia"}
-                            << QStringList{"Vandrel!", "&No", " km"};
+                            << QStringList{"Vandrel!", "&No", " km", ""};
     }
 
     void everyTextInThePlayersLanguage()
@@ -902,6 +925,31 @@ private slots:
         bare.setDevicePixelRatio(s);
         QVERIFY(part(*c.imgRacers[3]) == bare);
         QVERIFY(part(*c.lblPaused) == paused);
+        // Everything piled on one spot, front to back as designed, then taken away one by
+        // one from the front: each shows there in its turn (the cars by their bodies).
+        const std::pair<Control*, QPoint> pile[] = { // the spot, inside each, in design pixels
+            {c.lblPaused.get(), {2, 2}}, {c.lblBonus.get(), {2, 29}}, {c.shpDiv2[6].get(), {4, 20}},
+            {c.shpDiv2[5].get(), {4, 20}}, {c.shpDiv1[6].get(), {4, 20}}, {c.shpDiv1[5].get(), {4, 20}},
+            {c.imgRacers[3].get(), {7, 10}}, {c.imgRacers[2].get(), {7, 10}}, {c.imgRacers[1].get(), {7, 10}},
+            {c.imgRacers[0].get(), {7, 10}}, {c.imgCar.get(), {7, 10}}, {c.shpDiv2[0].get(), {4, 20}},
+            {c.shpDiv2[1].get(), {4, 20}}, {c.shpDiv2[4].get(), {4, 20}}, {c.shpDiv2[2].get(), {4, 20}},
+            {c.shpDiv2[3].get(), {4, 20}}, {c.shpDiv1[4].get(), {4, 20}}, {c.shpDiv1[3].get(), {4, 20}},
+            {c.shpDiv1[2].get(), {4, 20}}, {c.shpDiv1[1].get(), {4, 20}}, {c.shpDiv1[0].get(), {4, 20}},
+            {c.shpDiv2[7].get(), {4, 20}}, {c.shpDiv1[7].get(), {4, 20}}};
+        for (auto [control, inside] : pile) {
+            control->Left = float(15 * (60 - inside.x()));
+            control->Top = float(15 * (60 - inside.y()));
+            control->Visible = true;
+        }
+        QString seen;
+        for (auto [control, inside] : pile) {
+            road.render(&image);
+            seen += at(62, 62) + " ";
+            control->Visible = false;
+        }
+        road.render(&image);
+        QCOMPARE(seen + at(62, 62), "#404040 #000000 " + QString("#ffffff ").repeated(4) + "#ffff00 #ff0000 #00ff00 #00ffff #000000 "
+                                         + QString("#ffffff ").repeated(12) + "#c0c0c0");
     }
 };
 
