@@ -73,6 +73,12 @@ refused() {  # status 1 and the message, the program's arguments after it; no di
 refused "Unknown option 'bogus'" -style fusion --bogus
 refused "unexpected argument 'stray'" -style fusion stray
 on=offscreen refused "Unknown option 'nograb'" -nograb  # an option of X11's alone, off X11
+# Every option of Qt's is taken before Qt starts, with a value or without as Qt takes it:
+# Qt then fails for want of the display named.
+taken=$(DISPLAY= QT_QPA_PLATFORM=xcb briefly -reverse -platformpluginpath /p -widgetcount -platformtheme t -nograb \
+    -plugin p -dograb -qwindowgeometry 9x9 -qwindowicon i -qwindowtitle t -session s -style fusion -stylesheet s \
+    -display :97 -geometry 9x9 -name n -title t -visual v -qmljsdebugger port:9 -reverse 2>&1 || true)
+[[ $taken == *"could not connect to display :97"* ]] || fail "Qt's options were not all taken: $taken"
 # The language comes from the locale, English included when it comes first.
 (unset LC_ALL LC_MESSAGES; LANG=de_DE.UTF-8 refused "unerwartetes Argument" stray)
 [[ $(LANGUAGE=en_GB:de briefly --help) == *"A car game"* ]] || fail "--help is not in English for en_GB:de"

@@ -325,7 +325,7 @@ private slots:
                                                          << "2 1@1 1@9 1@46";
         QTest::newRow("the eleventh stays out") << ten << 0.5 << 0 << "10 9 8 7 6 5 4 3 2 1";
         QTest::newRow("a better one pushes the last out") << ten << 5.5 << 6 << "10 9 8 7 6 5.5 5 4 3 2";
-        QTest::newRow("the store's own commas, blanks before them") << QStringList{"2 km ,100 km/h,30 s ,time over ,2025-12-06T23:59:59Z"}
+        QTest::newRow("the store's own commas, blanks and tabs beside them") << QStringList{"2 km\t,100 km/h,30 s ,\ttime over\t,2025-12-06T23:59:59Z"}
                                                 << 0.0 << 0 << "2";
         QTest::newRow("a record writes the good ones") << QStringList{at("3"), at("x"), at("1")} << 2.0 << 2
                                                        << "3 2 1";
@@ -335,7 +335,7 @@ private slots:
                                 "2 km, 100 km/h, 0 s, crash, 2025-12-06T05:00:00Z", "2 km, 100.5 km/h, 30 s, crash, 2025-12-06T05:00:00Z",
                                 "2 km, 100 km/h, 30 s, crash, 2025-02-30T05:00:00Z", "2 km, 100 km/h, 30 s, crash, 2025-12-06T24:00:00Z",
                                 "2 km, 100 km/h, 30 s, crash, 2025-12-06T23:60:00Z", "2 km, 100 km/h, 30 s, crash, 2025-12-06T23:59:60Z", "2 km, 100 km/h, 30 s, crash, 2025-12-06", "2 km, , 30 s, crash, 2025-12-06T05:00:00Z",
-                                "two km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z", "2 km/h, 100 km, 30 s, crash, 2025-12-06T05:00:00Z"})
+                                "two km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z", "2 km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z, 9 km", "2 km/h, 100 km, 30 s, crash, 2025-12-06T05:00:00Z"})
             QTest::newRow(bad) << QStringList{at("3"), QString::fromLatin1(bad), at("1")} << 0.0 << 0 << "3 1";
     }
 

@@ -50,6 +50,10 @@ private slots:
         QTest::newRow("commas are kept, not a list")
             << QByteArray("[Initial]\nSound=0\nMusicPath=/m/a,b.ogg\nSpeed=\"1,5\"\nTime=30\n")
             << "1 kmph|30 sec|0|music /m/a,b.ogg" << QByteArray("Speed=\"1,5\"\nTime=30\n");
+        QTest::newRow("a hand-edited table: lines without quotes read whole, a broken one and an 11th left out")
+            << "[BestDistances]\n1=2 km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z\n11=\"9 km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z\"\n"
+               "2=\"3 km, 100 km/h, 30 s, time over, 2025-12-06T05:00:00Z\"\n3=x\n\n" + usual
+            << "100 kmph|30 sec|2||3 2" << usual;
         QTest::newRow("not an INI file: the keys it lacks are added")
             << QByteArray("\x7f" "ELF\x01\x01\x01\x00\x00garbage\n", 17) << "100 kmph|30 sec|1|"
             << QByteArray("[Initial]\nSound=1\nSpeed=100\nTime=30\n");
@@ -75,7 +79,7 @@ private slots:
         Game game(controls, choice, Outside{store, others, others, others, others, others}, others, ".", "");
         game.GameStart();
         QCOMPARE(QString::fromStdString(controls.lblSpeed->Caption + "|" + controls.lblTime->Caption + "|")
-                     + QString::number(choice.Mode()) + "|" + others.log.filter("music").join(","),
+                     + QString::number(choice.Mode()) + "|" + others.log.filter("music").join(",") + Table(store),
                  FETCH(QString, shown));
         QFile written(File());
         QVERIFY(written.open(QIODevice::ReadOnly));
@@ -120,10 +124,7 @@ private slots:
         }
         for (QProcess& copy : copies)
             QVERIFY(copy.waitForFinished(60'000) && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0);
-        QStringList table;
-        for (const BestDistance& game : BestDistances(store).Read())
-            table << QString::number(game.km);
-        QCOMPARE(table.join(' '), "40 39 38 37 36 35 34 33 32 31");
+        QCOMPARE(Table(store), "|40 39 38 37 36 35 34 33 32 31");
         BestDistances(store).Empty();
         QVERIFY(!onDisk().contains("km/h"));
     }
@@ -222,6 +223,14 @@ private slots:
 
 private:
     QString File() const { return mHome->filePath("Vandrel/Vandrel.conf"); }
+    // The stored best distances, after a bar, if there are any.
+    static QString Table(QtSettingsStore& store)
+    {
+        QStringList table;
+        for (const BestDistance& game : BestDistances(store).Read())
+            table << QString::number(game.km);
+        return table.isEmpty() ? QString() : "|" + table.join(' ');
+    }
     std::unique_ptr<QTemporaryDir> mHome;
 };
 
