@@ -604,10 +604,8 @@ private slots:
     {
         RandomGenerator a, b, c;
         const auto now = std::chrono::system_clock::time_point(std::chrono::seconds(1'700'000'000));
-        a.Randomize(now);
-        b.Randomize(now);
-        c.Randomize(now);
-        c.Randomize(now); // a second re-seed within one clock reading moves on
+        for (RandomGenerator* r : {&a, &b, &c, &c}) // a second re-seed within one clock reading moves on
+            r->Randomize(now);
         const float first = a.Rnd();
         QCOMPARE(b.Rnd(), first);
         QVERIFY(c.Rnd() != first);

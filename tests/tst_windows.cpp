@@ -17,11 +17,13 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPointer>
@@ -29,7 +31,9 @@
 #include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QGridLayout>
 #include <QHeaderView>
+#include <QKeySequenceEdit>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QWindow>
@@ -77,6 +81,29 @@ struct PseudoTranslator : QTranslator
     }
 };
 
+// A dialog read row by row as its layout holds it: a label, a key box by its name (+clear
+// with a clear button; ? where its name for screen readers is not its row's), another
+// control by its name or class, - for an empty cell; "fixed" if it cannot be resized.
+QString Rows(QWidget* dialog)
+{
+    auto* grid = qobject_cast<QGridLayout*>(dialog->layout());
+    QStringList rows{dialog->minimumSize() == dialog->maximumSize() ? "fixed" : "resizable"};
+    for (int r = 0; r < (grid ? grid->rowCount() : dialog->layout()->count()); ++r) {
+        QStringList cells;
+        for (int c = 0; c < (grid ? grid->columnCount() : 1); ++c) {
+            const QLayoutItem* item = grid ? grid->itemAtPosition(r, c) : dialog->layout()->itemAt(r);
+            QWidget* cell = item ? item->widget() : nullptr;
+            const auto* edit = qobject_cast<QKeySequenceEdit*>(cell);
+            const QString action = edit ? qobject_cast<QLabel*>(grid->itemAtPosition(r, 0)->widget())->text() : QString();
+            cells << (edit ? edit->objectName() + (edit->findChild<QLineEdit*>()->isClearButtonEnabled() ? "+clear" : "")
+                                 + (edit->accessibleName() == (c == 1 ? action : QCoreApplication::translate("frmKeys", "%1, second key").arg(action)) ? "" : "?")
+                      : !cell ? "-" : qobject_cast<QLabel*>(cell) ? "label" : cell->objectName().isEmpty() ? cell->metaObject()->className() : cell->objectName());
+        }
+        rows << cells.join(' ');
+    }
+    return rows.join(" | ");
+}
+
 // Every text the player can see, in a fixed order: the main window and its menus,
 // the paused banner, the boxes (one text a line), Qt's buttons of the real boxes,
 // the sound dialog, help and the splash. A control whose text does not fit, or one
@@ -114,10 +141,14 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
         texts << keys->windowTitle();
         for (const QLabel* label : keys->findChildren<QLabel*>())
             texts << label->text();
+        QString rows = "fixed | label label label | - label label";
+        for (int action = 0; action < KeyBindings::actionCount; ++action)
+            rows += QStringLiteral(" | label keys%1_0 keys%1_1+clear").arg(action);
+        faults << (Rows(keys) == rows + " | " + QString("QDialogButtonBox ").repeated(3).trimmed() ? "" : "keys laid out: " + Rows(keys));
         checkWindow(keys);
         QTest::keyClick(keys->findChild<QWidget*>("keys0_0"), Qt::Key_Right);
         QTRY_COMPARE(w.log.filter("|").size(), 1);
-        QTest::keyClick(keys->findChild<QWidget*>("keys0_0"), Qt::Key_Escape);
+        keys->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
     });
     w.Find<QAction>("mnuKeys")->trigger();
     // The table of best distances, holding one game: every column as wide as its texts.
@@ -130,6 +161,12 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
                 faults << "cut: " + grid->horizontalHeaderItem(column)->text();
         }
         faults << (grid->horizontalHeader()->length() <= grid->viewport()->width() ? "" : "table cut");
+        // Read with what it says, as tall as its text, focused; Tab goes on to the buttons.
+        faults << (Rows(table) == "fixed | label | grdBest | QDialogButtonBox" && table->focusWidget() == grid
+                   && grid->accessibleDescription() == table->findChild<QLabel*>("lblSaid")->text()
+                   && grid->rowHeight(0) <= std::max(static_cast<QAbstractItemView*>(grid)->sizeHintForRow(0), grid->verticalHeader()->minimumSectionSize()) ? "" : "table: " + Rows(table));
+        QTest::keyClick(grid, Qt::Key_Tab);
+        faults << (qobject_cast<QPushButton*>(table->focusWidget()) ? "" : "Tab stays in the table");
         checkWindow(table);
         QTest::keyClick(table, Qt::Key_Escape);
     };
@@ -150,7 +187,8 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
         faults << (std::any_of(labels.begin(), labels.end(), [](QLabel* l) { return l->text() == "2\n5"; }) ? "" : "no prompt");
         QFont bold = box->font(); // a title bar: the title in bold, an icon and three buttons
         bold.setBold(true);
-        faults << (box->width() >= QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 7 * QFontMetrics(bold).height() ? "" : "title cut: " + box->windowTitle());
+        const QMargins edge = box->layout()->contentsMargins(); // the title bar's bold title, with room for its icon and buttons
+        faults << (box->width() >= QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 8 * QFontMetrics(bold).height() + edge.left() + edge.right() ? "" : "title cut: " + box->windowTitle());
         QTest::keyClick(box->focusWidget(), Qt::Key_End); // after the preset, if any
         QTest::keyClicks(box->focusWidget(), "0");
         QTest::keyClick(box, Qt::Key_Return);
@@ -179,7 +217,9 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
             faults << "not read: " + label->text();
     }
     auto* splash = new frmSplash([] {});
+    splash->setPixmap(frmSplash::Picture(3.0)); // as if made for a denser screen: shown here, it fits
     splash->show();
+    if (splash->pixmap().devicePixelRatio() != splash->devicePixelRatio() || frmSplash::Picture(1.0).toImage() != QImage(":/assets/splash.png")) faults << "not the splash for its screen";
     splash->setPixmap(frmSplash::Picture(3.0)); // as if from a denser screen: moved here, it fits again
     emit splash->windowHandle()->screenChanged(splash->screen());
     QTRY_VERIFY(!splash->message().isEmpty());
@@ -195,7 +235,7 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
 
 // Presses keys where the keyboard is (a menu, a box, the active window, the game's if
 // none is, as under a window manager), each from a timer of its own to go on inside
-// boxes' event loops. "Click" clicks beside a menu; "Close", a title bar's close button;
+// boxes' event loops. "Click" clicks beside a menu; "Close", a title bar's close button; "OK", a dialog's OK;
 // "Wait" waits a moment.
 void Walk(QWidget& game, const QString& keys)
 {
@@ -218,6 +258,8 @@ void Walk(QWidget& game, const QString& keys)
             QTest::mouseClick(front->windowHandle(), Qt::LeftButton, {}, QPoint(-5, -5));
         else if (key == "Close")
             front->close();
+        else if (key == "OK")
+            front->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         else if (key == "Away") { // another program's window becomes the active one
             auto* other = new QWindow;
             other->show();
@@ -333,9 +375,16 @@ private slots:
         // Where the texts are too long even to share the row, only the widest gives way.
         QCOMPARE(labels[0]->text(), speed + " kmph");
         QCOMPARE(labels[1]->text().endsWith(QChar(0x2026)), time.size() > 20);
-        // Sharing the row: the widest gives way, the others keep their widths; the gaps exact.
-        QCOMPARE(StatusRow::Place({QRect(10, 0, 20, 9), QRect(40, 0, 20, 9), QRect(70, 0, 20, 9)}, 110, {300, 10, 20}),
-                 (std::array<QRect, 3>{QRect(10, 0, 66, 9), QRect(78, 0, 10, 9), QRect(90, 0, 20, 9)}));
+        // Sharing the row (each text's left and width): the widest gives way, or all share alike;
+        // the gaps exact, the designed places kept only with room to spare.
+        const std::pair<std::array<int, 3>, QString> rows[] = {{{300, 10, 20}, "10+66 78+10 90+20"}, {{300, 300, 300}, "10+32 44+32 78+32"},
+            {{29, 10, 20}, "10+29 59+10 90+20"}, {{21, 29, 20}, "10+21 46+29 90+20"}, {{20, 20, 41}, "10+20 39+20 69+41"}, {{20, 20, 40}, "10+20 40+20 70+40"}};
+        for (const auto& [widths, placed] : rows) {
+            QStringList places;
+            for (const QRect& r : StatusRow::Place({QRect(10, 0, 20, 9), QRect(40, 0, 20, 9), QRect(70, 0, 20, 9)}, 110, widths))
+                places << QStringLiteral("%1+%2").arg(r.left()).arg(r.width());
+            QCOMPARE(places.join(' '), placed);
+        }
     }
 
     void glide_data()
@@ -441,6 +490,11 @@ private slots:
 
     void view()
     {
+        QFont pixels = QApplication::font(); // as some desktops give it: an enlarged window's rows
+        pixels.setPixelSize(12);
+        const auto font = qScopeGuard([old = QApplication::font()] { QApplication::setFont(old); });
+        if (FETCH(QSize, room).isValid())
+            QApplication::setFont(pixels);
         WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}, {"Zoom", FETCH(QString, zoom).toStdString()}});
         QWidget* stage = w.form->centralWidget();
         if (FETCH(QSize, room).isValid())
@@ -450,21 +504,34 @@ private slots:
         QTRY_COMPARE(road->Zoom(), zoom);
         QCOMPARE(road->size(), Twips::ToPixels(*MainControls(w).picRoad).size() * zoom);
         QVERIFY((road->parentWidget()->geometry().center() - stage->rect().center()).manhattanLength() <= 1); // centred
-        QCOMPARE(w.Find<QLabel>("lblDist")->height(), 17 * zoom);
-        QVERIFY(w.Find<QLabel>("lblDist")->font().pointSizeF() > 6.0 * zoom);
+        const QRect dist = w.Find<QLabel>("lblDist")->geometry(); // at the row's right end, zoomed with it
+        QCOMPARE(dist.bottomRight() + QPoint(1, 1), QPoint(234, 441) * zoom);
+        QVERIFY(QFontInfo(w.Find<QLabel>("lblDist")->font()).pixelSize() >= 8 * zoom);
         // The offscreen screen holds one zoom only; the window never opens larger.
         QVERIFY(!w.Find<QAction>("mnuZoomIn")->isEnabled());
         QCOMPARE(w.Find<QAction>("mnuZoomOut")->isEnabled(), zoom > 1);
         QVERIFY(!w.settings.contains("FullScreen")); // written only when the player changes it
         w.Find<QAction>("mnuActualSize")->trigger(); // kept only when the player changes it
         QCOMPARE(road->Zoom(), 1);
+        for (const char* name : {"lblSpeed", "lblTime", "lblDist"}) // shown again at once, not at the next tick
+            QVERIFY2(!w.Find<QLabel>(name)->text().isEmpty(), name);
         QCOMPARE(w.settings["Zoom"], zoom > 1 ? "1" : FETCH(QString, zoom).toStdString());
         w.Find<QAction>("mnuFullScreen")->trigger();
         QVERIFY(w.form->isFullScreen() && !w.Find<QAction>("mnuZoomOut")->isEnabled());
         w.Find<QAction>("mnuFullScreen")->trigger(); // F11 leaves it again
+        w.Find<QAction>("mnuAbout")->trigger(); // a box pauses; the next key goes on, gliding again
+        QTest::keyClick(road, Qt::Key_Up);
+        QVERIFY(road->Gliding() && !w.form->windowIcon().isNull());
+        // The menu bar's style is its desktop's, but for Alt alone, which leaves the keys on the road.
+        QCOMPARE(w.form->menuBar()->style()->styleHint(QStyle::SH_MenuBar_MouseTracking), QApplication::style()->styleHint(QStyle::SH_MenuBar_MouseTracking));
         w.Find<QAction>("mnuSmoothMotion")->trigger();
         QCOMPARE(w.settings["FullScreen"] + w.settings["SmoothMotion"], "00");
         QVERIFY(!w.form->isFullScreen() && !road->Gliding()); // a running game, shown as the rules hold it
+        QTimer late; // Exit ends the program's event loop, with status 0
+        late.callOnTimeout([] { QCoreApplication::exit(1); });
+        late.start(5000);
+        QTimer::singleShot(0, w.Find<QAction>("mnuExit"), &QAction::trigger);
+        QCOMPARE(QCoreApplication::exec(), 0);
     }
 
     void boxesOpenOverTheLastState()
@@ -522,10 +589,10 @@ private slots:
         QTest::newRow("another program's window pauses") << "Away, Left, Right" << 2 << "" << "";
         QTest::newRow("view menu closed by Escape") << "Alt+V, Esc, Left, Right" << 2 << "" << "";
         QTest::newRow("P pauses, the next key resumes") << "P, Left, Right" << 2 << "" << "";
-        QTest::newRow("keys dialog: A steers left") << "Alt+G, K, A, Return, Space, A" << 0 << "" << "A";
-        QTest::newRow("keys dialog: Left then only resumes") << "Alt+G, K, A, Return, Space, Left, Right" << 2 << "" << "A";
+        QTest::newRow("keys dialog: A steers left, its OK clicked") << "Alt+G, K, A, OK, Space, A" << 0 << "" << "A";
+        QTest::newRow("keys dialog: Left then only resumes") << "Alt+G, K, A, Return, Left, Right" << 2 << "" << "A";
         QTest::newRow("keys dialog: a second key, then Cancel") << "Alt+G, K, Tab, A, Esc, Space, A, Right" << 2 << "" << "";
-        QTest::newRow("keys dialog: another action's key is refused") << "Alt+G, K, Right, Return, Return, Space, Left" << 0 << "" << "Left";
+        QTest::newRow("keys dialog: another action's key is refused") << "Alt+G, K, Tab, Tab, Left, Return, Return, Space, Right" << 2 << "" << "Left";
         QTest::newRow("keys dialog: Ctrl+A is refused") << "Alt+G, K, Ctrl+A, Return, Return, Space, Left" << 0 << "" << "Left";
         QTest::newRow("keys dialog: F11 is refused") << "Alt+G, K, F11, Return, Return, Space, Left" << 0 << "" << "Left";
         QTest::newRow("keys dialog: Restore Defaults") << "Alt+G, K, Alt+R, Wait, Return, Space, Left" << 0 << "MoveLeft=A" << "Left";
@@ -628,13 +695,13 @@ private slots:
         // The new game: 0.001 km at 36 km/h, 0.05 s. Right-aligned cells are marked >.
         QTest::newRow("2nd, between the boxes") << crash.arg(2) << 1 << "C" << QStringList{
             "1 boxes, Your 2nd best distance, 2 rows, row 1 selected", "1 2", ">1|>2 km|>50 km/h|>9 s|Crashed|date",
-            ">2|>0.001 km|>36 km/h|>0.05 s|Time over|date", "owned"};
+            ">2|>0.001 km|>36 km/h|>0.05 s|Time over|date", "owned, 1 selected"};
         QTest::newRow("10th of 10, in the player's digits") << crash.arg(5) << 9 << "ar_EG" << QStringList{
             "1 boxes, Your 10th best distance, 10 rows, row 9 selected", "١ ٢ ٣ ٤ ٥ ٦ ٧ ٨ ٩ ١٠",
-            ">١|>5 km|>50 km/h|>9 s|Crashed|date", ">١٠|>0٫001 km|>36 km/h|>0٫05 s|Time over|date", "owned"};
+            ">١|>5 km|>50 km/h|>9 s|Crashed|date", ">١٠|>0٫001 km|>36 km/h|>0٫05 s|Time over|date", "owned, 1 selected"};
         QTest::newRow("1st, the only one") << crash.arg(0) << 0 << "fa_IR" << QStringList{
             "1 boxes, Your best distance so far, 1 rows, row 0 selected", "۱",
-            ">۱|>0٫001 km|>36 km/h|>0٫05 s|Time over|date", ">۱|>0٫001 km|>36 km/h|>0٫05 s|Time over|date", "owned"};
+            ">۱|>0٫001 km|>36 km/h|>0٫05 s|Time over|date", ">۱|>0٫001 km|>36 km/h|>0٫05 s|Time over|date", "owned, 1 selected"};
     }
 
     void bestDistances()
@@ -664,7 +731,8 @@ private slots:
                 }
                 seen << cells.join('|');
             }
-            seen << (table->parentWidget() == w.form.get() ? "owned" : "not owned");
+            QTest::keyClick(grid, Qt::Key_Up, Qt::ShiftModifier); // one row at most
+            seen << (table->parentWidget() == w.form.get() ? "owned" : "not owned") + QStringLiteral(", %1 selected").arg(grid->selectionModel()->selectedRows().size());
             QTest::keyClick(grid, Qt::Key_F2); // no cell can be changed
             QVERIFY(!grid->findChild<QLineEdit*>());
             QTest::keyClick(table, Qt::Key_Return);
@@ -672,13 +740,16 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(w.log.filter("|").size(), 2, 5000);
         QCOMPARE(seen, FETCH(QStringList, seen));
         w.answers = {Dialogs::Answer::Yes};
-        w.bestDistances.look = [&](QWidget* table) {
+        w.bestDistances.look = [&](QWidget* table) { // from the menu, no rank said; emptied, the table keeps the keys
+            const QString said = table->findChild<QLabel*>("lblSaid")->text();
+            table->findChild<QPushButton*>("cmdEmpty")->setFocus();
             table->findChild<QPushButton*>("cmdEmpty")->click();
-            seen = {table->findChild<QLabel*>("lblSaid")->text() + QString(table->findChild<QPushButton*>("cmdEmpty")->isEnabled() ? ", can empty" : "")};
+            seen = {said, table->findChild<QLabel*>("lblSaid")->text() + QString(table->findChild<QPushButton*>("cmdEmpty")->isEnabled() ? ", can empty" : "")
+                    + (table->focusWidget() == table->findChild<QTableWidget*>("grdBest") ? "" : ", the table not focused")};
             QTest::keyClick(table, Qt::Key_Escape);
         };
         w.Find<QAction>("mnuBestDistances")->trigger();
-        QCOMPARE(seen, QStringList{"No game has entered the table yet."});
+        QCOMPARE(seen, (QStringList{"Your best distances, the longest first", "No game has entered the table yet."}));
         QCOMPARE(w.log.filter("|").last(), "Best Distances|Empty the table of best distances? This cannot be undone.");
         QVERIFY(w.settings.count("1") + w.settings.count("2") == 0);
     }
@@ -691,7 +762,9 @@ private slots:
             {Qt::Key_Down, Game::vkDown}, {Qt::Key_Pause, Game::vkPause}, {Qt::Key_F1, Game::vkF1}, {Qt::Key_unknown, 0}, {0, 0}};
         for (const auto& [qtKey, code] : known)
             QCOMPARE(VirtualKeys::FromQtKey(qtKey), code);
-        for (const int other : {Qt::Key_Escape, Qt::Key_Space, Qt::Key_A, Qt::Key_9, Qt::Key_F2, Qt::Key_F25})
+        for (const int other : {Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt,
+                                Qt::Key_CapsLock, Qt::Key_Escape, Qt::Key_Space, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home,
+                                Qt::Key_Insert, Qt::Key_Delete, Qt::Key_Percent, Qt::Key_ParenLeft, Qt::Key_0, Qt::Key_9, Qt::Key_A, Qt::Key_Z, Qt::Key_F2, Qt::Key_F24, Qt::Key_F25})
             QVERIFY2(std::none_of(known.begin(), known.end(), [&](auto k) { return k.second == VirtualKeys::FromQtKey(other); }),
                      qPrintable(QKeySequence(other).toString()));
     }
@@ -702,6 +775,7 @@ private slots:
         QTest::keyClick(w.Find("picRoad"), Qt::Key_F1);
         auto* help = WindowOnFakes::TopLevel<HelpWindow>();
         QVERIFY(help);
+        QCOMPARE(help->size(), QSize(520, 600).boundedTo(help->screen()->availableGeometry().size() * 0.9)); // within nine tenths of the screen
         QCOMPARE(std::pair(help->isVisible(), w.Find<QTimer>("Timer1")->isActive()), std::pair(true, false));
         // Centred over the game, across exactly (the screen is wide enough); over a window
         // in a corner of the screen, kept on it.
@@ -725,8 +799,9 @@ private slots:
         QVERIFY(HelpWindow().findChild<QTextBrowser*>()->toPlainText().contains("Zeit abgelaufen!!"));
         QLocale::setDefault(QLocale::c());
         w.Find<QAction>("mnuHelp")->trigger(); // the menu item and a second F1 raise the same window
-        QApplication::processEvents();
+        QApplication::setActiveWindow(w.form.get());
         QTest::keyClick(w.Find("picRoad"), Qt::Key_F1);
+        QTRY_VERIFY(help->isActiveWindow());
         const auto windows = QApplication::topLevelWidgets();
         QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* t) { return qobject_cast<HelpWindow*>(t); }), 1);
         // Keys every 10 ms (the first resumes) hold no tick back; minimising pauses.
@@ -750,18 +825,28 @@ private slots:
         auto* dialog = WindowOnFakes::TopLevel<frmSound>();
         auto* path = dialog->findChild<QLineEdit*>("txtMusic");
         auto* browse = dialog->findChild<QPushButton*>("cmdBrowse");
-        QCOMPARE(std::tuple(dialog->isVisible(), w.form->isVisible(), path->isEnabled(), browse->isEnabled(), dialog->findChild<QAbstractButton*>("optSound1")->isChecked()),
-                 std::tuple(true, false, false, false, true));
-        QCOMPARE(dialog->findChild<QWidget*>("optSound0")->nextInFocusChain()->objectName(), "cmdOK");
+        QCOMPARE(std::tuple(dialog->isVisible(), w.form->isVisible(), path->isEnabled(), browse->isEnabled(), dialog->findChild<QAbstractButton*>("optSound1")->isChecked(), path->text()),
+                 std::tuple(true, false, false, false, true, QString("/m/a.ogg")));
+        QStringList tabs{path->objectName()}; // the path, its button, the options from the bottom up, OK, Cancel
+        for (QWidget* next = path->nextInFocusChain(); next != path && next != dialog && tabs.size() < 9; next = next->nextInFocusChain())
+            tabs << next->objectName();
+        QCOMPARE(tabs.join(' '), "txtMusic cmdBrowse optSound2 optSound1 optSound0 cmdOK cmdCancel");
+        QTest::keyClick(dialog, Qt::Key_F1); // the help over it
+        QTRY_VERIFY(WindowOnFakes::TopLevel<HelpWindow>() && WindowOnFakes::TopLevel<HelpWindow>()->isVisible());
+        WindowOnFakes::TopLevel<HelpWindow>()->close();
         QTest::mouseClick(dialog->findChild<QAbstractButton*>("optSound0"), Qt::LeftButton);
         QCOMPARE(std::pair(path->isEnabled(), browse->isEnabled()), std::pair(true, true));
-        // The button sits at the box's right end, within the designed width.
-        QCOMPARE(browse->geometry().right(), 248);
-        QVERIFY(path->geometry().right() < browse->geometry().left());
+        // Laid out as designed, in pixels of 15 twips (an option wider if its caption needs it).
+        QString layout = QStringLiteral("%1x%2").arg(dialog->width()).arg(dialog->height());
+        for (const char* name : {"optSound0", "optSound1", "optSound2", "txtMusic", "cmdBrowse", "cmdOK", "cmdCancel"}) {
+            const QRect r = dialog->findChild<QWidget*>(name)->geometry();
+            layout += QStringLiteral(" %1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(name[0] == 'o' ? std::min(r.width(), 113) : r.width()).arg(r.height());
+        }
+        QCOMPARE(layout, "255x144 8,8 113x17 8,56 113x17 8,80 113x17 24,32 201x19 226,32 23x19 40,104 81x33 128,104 81x33");
         dialog->windowHandle()->setPosition(10, 10); // where the player puts it, it opens again
         QTRY_VERIFY(dialog->pos().x() < 20);
         const QPoint placed = dialog->pos();
-        QTest::keyClick(dialog, Qt::Key_Escape); // Cancel: back to the stored choice
+        dialog->findChild<QPushButton*>("cmdCancel")->click(); // back to the stored choice
         QCOMPARE(std::tuple(w.form->isVisible(), dialog->isVisible(), path->isEnabled()), std::tuple(true, false, false));
         w.Find<QAction>("mnuSound")->trigger();
         QCOMPARE(dialog->pos(), placed);
@@ -794,8 +879,9 @@ private slots:
         }
         // After a choice, Enter confirms it instead of opening the chooser again.
         QCOMPARE(dialog->focusWidget()->objectName(), "cmdOK");
-        QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
-        QCOMPARE(w.log.mid(w.log.size() - 3), (QStringList{"Sound=0", "MusicPath=" + chosen, "music " + chosen}));
+        QTest::keyClicks(path, "2"); // then typed on
+        QTest::keyClick(dialog->findChild<QWidget*>("cmdOK"), Qt::Key_Return);
+        QCOMPARE(w.log.mid(w.log.size() - 3), (QStringList{"Sound=0", "MusicPath=" + chosen + "2", "music " + chosen + "2"}));
         w.form->close(); // closing the game stops the sound and the ticks, and closes the dialog
         QCOMPARE(std::tuple(w.log.last(), w.Find<QTimer>("Timer1")->isActive(), WindowOnFakes::TopLevel<frmSound>()), std::tuple(QString("stop"), false, nullptr));
     }
@@ -927,15 +1013,12 @@ private slots:
         QVERIFY(part(*c.lblPaused) == paused);
         // Everything piled on one spot, front to back as designed, then taken away one by
         // one from the front: each shows there in its turn (the cars by their bodies).
-        const std::pair<Control*, QPoint> pile[] = { // the spot, inside each, in design pixels
-            {c.lblPaused.get(), {2, 2}}, {c.lblBonus.get(), {2, 29}}, {c.shpDiv2[6].get(), {4, 20}},
-            {c.shpDiv2[5].get(), {4, 20}}, {c.shpDiv1[6].get(), {4, 20}}, {c.shpDiv1[5].get(), {4, 20}},
-            {c.imgRacers[3].get(), {7, 10}}, {c.imgRacers[2].get(), {7, 10}}, {c.imgRacers[1].get(), {7, 10}},
-            {c.imgRacers[0].get(), {7, 10}}, {c.imgCar.get(), {7, 10}}, {c.shpDiv2[0].get(), {4, 20}},
-            {c.shpDiv2[1].get(), {4, 20}}, {c.shpDiv2[4].get(), {4, 20}}, {c.shpDiv2[2].get(), {4, 20}},
-            {c.shpDiv2[3].get(), {4, 20}}, {c.shpDiv1[4].get(), {4, 20}}, {c.shpDiv1[3].get(), {4, 20}},
-            {c.shpDiv1[2].get(), {4, 20}}, {c.shpDiv1[1].get(), {4, 20}}, {c.shpDiv1[0].get(), {4, 20}},
-            {c.shpDiv2[7].get(), {4, 20}}, {c.shpDiv1[7].get(), {4, 20}}};
+        const QPoint label(2, 2), bonus(2, 29), dash(4, 20), car(7, 10); // the spot, inside each, in design pixels
+        const std::pair<Control*, QPoint> pile[] = {{c.lblPaused.get(), label}, {c.lblBonus.get(), bonus}, {c.shpDiv2[6].get(), dash},
+            {c.shpDiv2[5].get(), dash}, {c.shpDiv1[6].get(), dash}, {c.shpDiv1[5].get(), dash}, {c.imgRacers[3].get(), car}, {c.imgRacers[2].get(), car},
+            {c.imgRacers[1].get(), car}, {c.imgRacers[0].get(), car}, {c.imgCar.get(), car}, {c.shpDiv2[0].get(), dash}, {c.shpDiv2[1].get(), dash},
+            {c.shpDiv2[4].get(), dash}, {c.shpDiv2[2].get(), dash}, {c.shpDiv2[3].get(), dash}, {c.shpDiv1[4].get(), dash}, {c.shpDiv1[3].get(), dash},
+            {c.shpDiv1[2].get(), dash}, {c.shpDiv1[1].get(), dash}, {c.shpDiv1[0].get(), dash}, {c.shpDiv2[7].get(), dash}, {c.shpDiv1[7].get(), dash}};
         for (auto [control, inside] : pile) {
             control->Left = float(15 * (60 - inside.x()));
             control->Top = float(15 * (60 - inside.y()));

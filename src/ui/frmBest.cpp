@@ -40,7 +40,6 @@ frmBest::frmBest(BestDistances& table, Dialogs& dialogs, std::string decimalSepa
       mNewRank(newRank)
 {
     setWindowTitle(tr("Best Distances"));
-    setModal(true);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize); // as large as the table and its texts, never cut
 

@@ -27,7 +27,6 @@ frmKeys::frmKeys(KeyBindings& bindings, Dialogs& dialogs, QWidget* owner)
 {
     //: The keys dialog's title
     setWindowTitle(tr("Keys"));
-    setModal(true);
     auto* layout = new QGridLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     auto* hint = new QLabel(tr("Choose a box and press the key for its action."), this);

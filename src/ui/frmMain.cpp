@@ -69,13 +69,10 @@ frmMain::frmMain(Outside outside, std::string programFolder,
     setWindowIcon(QIcon(QStringLiteral(":/assets/vandrel.ico")));
 
     mStage = new QWidget(this);
-    mStage->setObjectName(QStringLiteral("stage"));
     mStage->setMinimumSize(Designed());
     mStage->installEventFilter(this);
     mClient = new QWidget(mStage);
-    mClient->resize(Designed());
     mRoad = new RoadView(mControls, mClient);
-    mRoad->setGeometry(Twips::ToPixels(*mControls.picRoad));
     mRoad->setObjectName(QStringLiteral("picRoad"));
     //: The road the cars drive on, as screen readers name it
     mRoad->setAccessibleName(tr("Road"));
