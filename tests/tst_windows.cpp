@@ -589,6 +589,7 @@ private slots:
         QTest::newRow("another program's window pauses") << "Away, Left, Right" << 2 << "" << "";
         QTest::newRow("view menu closed by Escape") << "Alt+V, Esc, Left, Right" << 2 << "" << "";
         QTest::newRow("P pauses, the next key resumes") << "P, Left, Right" << 2 << "" << "";
+        QTest::newRow("P pauses, Tab resumes") << "P, Tab, Right" << 2 << "" << "";
         QTest::newRow("keys dialog: A steers left, its OK clicked") << "Alt+G, K, A, OK, Space, A" << 0 << "" << "A";
         QTest::newRow("keys dialog: Left then only resumes") << "Alt+G, K, A, Return, Left, Right" << 2 << "" << "A";
         QTest::newRow("keys dialog: a second key, then Cancel") << "Alt+G, K, Tab, A, Esc, Space, A, Right" << 2 << "" << "";
@@ -1030,9 +1031,12 @@ private slots:
             seen += at(62, 62) + " ";
             control->Visible = false;
         }
+        c.imgCar->Top = -240.0f; // half above the road: the frame stays whole over it
+        c.imgCar->Visible = true;
         road.render(&image);
+        seen += at(62, 0) + at(62, 1) + " ";
         QCOMPARE(seen + at(62, 62), "#404040 #000000 " + QString("#ffffff ").repeated(4) + "#ffff00 #ff0000 #00ff00 #00ffff #000000 "
-                                         + QString("#ffffff ").repeated(12) + "#c0c0c0");
+                                         + QString("#ffffff ").repeated(12) + "#808080#000000 #c0c0c0");
     }
 };
 
