@@ -219,7 +219,8 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
     auto* splash = new frmSplash([] {});
     splash->setPixmap(frmSplash::Picture(3.0)); // as if made for a denser screen: shown here, it fits
     splash->show();
-    if (splash->pixmap().devicePixelRatio() != splash->devicePixelRatio() || frmSplash::Picture(1.0).toImage() != QImage(":/assets/splash.png")) faults << "not the splash for its screen";
+    if (splash->pixmap().devicePixelRatio() != splash->devicePixelRatio() || frmSplash::Picture(1.0).toImage() != QImage(":/assets/splash.png"))
+        faults << "not the splash for its screen";
     splash->setPixmap(frmSplash::Picture(3.0)); // as if from a denser screen: moved here, it fits again
     emit splash->windowHandle()->screenChanged(splash->screen());
     QTRY_VERIFY(!splash->message().isEmpty());
