@@ -24,7 +24,9 @@ void CentreOn(QWidget& window, const QRect& area)
         frame.moveLeft(std::max(frame.left(), room.left()));
         frame.moveTop(std::max(frame.top(), room.top()));
     }
+    const Qt::WindowStates state = window.windowState(); // which a move would take it out of
     window.move(frame.topLeft());
+    window.setWindowState(state);
 }
 
 void CentreOnScreenOnce(QWidget& window)

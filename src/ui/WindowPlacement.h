@@ -7,7 +7,8 @@ namespace WindowPlacement {
 
 // Centres a top-level window on an area of the desktop, as far as its screen allows,
 // where the platform lets a program place its windows; on Wayland the compositor
-// places them itself.
+// places them itself. A window full screen or maximized stays so, and goes back to
+// the centred place when it leaves that state.
 void CentreOn(QWidget& window, const QRect& area);
 
 // Centres a window on its screen the first time it shows; later it shows where it
