@@ -36,8 +36,7 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
         const auto found = settings.find(std::string(key));
         return found == settings.end() ? std::string() : found->second;
     }
-    void SaveSetting(std::string_view, std::string_view, std::string_view key,
-                     std::string_view value) override
+    void SaveSetting(std::string_view, std::string_view, std::string_view key, std::string_view value) override
     {
         settings[std::string(key)] = value;
         log << QString::fromStdString(std::string(key) + "=" + std::string(value));
@@ -61,12 +60,10 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
         log << QString::fromStdString(title + "|" + prompt);
         if (whileOpen)
             whileOpen();
-        const Answer byDefault = style == Style::YesNoQuestion ? Answer::Yes
-                                 : style == Style::YesNoQuestionNo ? Answer::No : Answer::Ok;
+        const Answer byDefault = style == Style::YesNoQuestion ? Answer::Yes : style == Style::YesNoQuestionNo ? Answer::No : Answer::Ok;
         return Next(answers, byDefault);
     }
-    std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& preset) override
+    std::string InputBox(const std::string& prompt, const std::string& title, const std::string& preset) override
     {
         log << QString::fromStdString(title + "|" + prompt + "|" + preset);
         return Next(typed, std::string());
@@ -105,8 +102,7 @@ struct Fakes : SettingsStore, SoundPlayer, RandomSource, Clock, Dialogs, GameWin
 struct GameOnFakes : Fakes
 {
     explicit GameOnFakes(Stored stored, RandomSource* random = nullptr, std::chrono::seconds later = {})
-        : Fakes(later), controls(*this), choice(*this, *this),
-          game(controls, choice, Services(random ? *random : *this), *this, ".", "/opt/vandrel")
+        : Fakes(later), controls(*this), choice(*this, *this), game(controls, choice, Services(random ? *random : *this), *this, ".", "/opt/vandrel")
     {
         settings = stored;
         log.clear();

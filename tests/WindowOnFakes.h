@@ -38,8 +38,7 @@ struct WindowOnFakes : Fakes
     // Scripted draws (dry: every racer and the bonus in track 0), or the
     // program's own generator; boxes answered from the script, or Qt's real ones;
     // the program's gamepad module, loaded when the list of input devices holds a pad.
-    explicit WindowOnFakes(Stored stored, bool generated = false, bool realBoxes = false,
-                           const QString& inputDevices = "/nonexistent/devices")
+    explicit WindowOnFakes(Stored stored, bool generated = false, bool realBoxes = false, const QString& inputDevices = "/nonexistent/devices")
         : pad(VANDREL_GAMEPAD_MODULE_PATH, inputDevices, 30)
     {
         settings = stored;
@@ -51,10 +50,7 @@ struct WindowOnFakes : Fakes
     }
 
     template <typename T = QWidget>
-    T* Find(const char* name) const
-    {
-        return form->findChild<T*>(QLatin1String(name));
-    }
+    T* Find(const char* name) const { return form->findChild<T*>(QLatin1String(name)); }
 
     // The first top-level window of a kind, such as the sound dialog.
     template <typename T>

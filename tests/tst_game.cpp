@@ -94,28 +94,20 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QStringList>("log");
 
-        QTest::newRow("first run writes the defaults") << "" << "" << "" << "100 kmph|30 sec"
-                                                       << QStringList{"Sound=1", "Speed=100", "Time=30"};
-        QTest::newRow("stored values, music") << "250" << "12.5" << "0" << "250 kmph|12.5 sec"
-                                              << QStringList{"music /music/loop.flac"};
-        QTest::newRow("speed pinned to what 16 bits hold twice") << "99999" << "30" << "2"
-                                                                 << "16383 kmph|30 sec" << QStringList{};
-        QTest::newRow("negative speed pinned") << "-99999" << "30" << "2" << "-16384 kmph|30 sec"
-                                               << QStringList{};
+        QTest::newRow("first run writes the defaults") << "" << "" << "" << "100 kmph|30 sec" << QStringList{"Sound=1", "Speed=100", "Time=30"};
+        QTest::newRow("stored values, music") << "250" << "12.5" << "0" << "250 kmph|12.5 sec" << QStringList{"music /music/loop.flac"};
+        QTest::newRow("speed pinned to what 16 bits hold twice") << "99999" << "30" << "2" << "16383 kmph|30 sec" << QStringList{};
+        QTest::newRow("negative speed pinned") << "-99999" << "30" << "2" << "-16384 kmph|30 sec" << QStringList{};
         // A game length that is not a positive number would end every game at once;
         // it plays as the first-run 30 s and the stored text stays as it is.
         for (const char* time : {"abc", "0", "-5", "1e999"})
-            QTest::addRow("time %s plays 30 s", time) << "100" << time << "2" << "100 kmph|30 sec"
-                                                       << QStringList{};
+            QTest::addRow("time %s plays 30 s", time) << "100" << time << "2" << "100 kmph|30 sec" << QStringList{};
     }
 
     void gameStart()
     {
-        QFETCH(QString, speed);
-        QFETCH(QString, time);
-        QFETCH(QString, sound);
         GameOnFakes g({{"MusicPath", "/music/loop.flac"}});
-        for (const auto& [key, value] : {std::pair{"Speed", speed}, {"Time", time}, {"Sound", sound}})
+        for (const auto& [key, value] : {std::pair{"Speed", FETCH(QString, speed)}, {"Time", FETCH(QString, time)}, {"Sound", FETCH(QString, sound)}})
             if (!value.isEmpty())
                 g.settings[key] = value.toStdString();
         g.game.Tick(); // before any game: nothing to move
@@ -147,8 +139,7 @@ private slots:
         car.Constructor(tracks < 0 ? nullptr : picture, 0, 3000, std::int16_t(std::max(tracks, 0)));
         car.SetPos(std::int16_t(FETCH(int, track)));
         car.SetTop(-7);
-        QCOMPARE((tracks < 0 ? QString("none") : QString::number(picture->Left)) + " " + Where(car),
-                 FETCH(QString, shown));
+        QCOMPARE((tracks < 0 ? QString("none") : QString::number(picture->Left)) + " " + Where(car), FETCH(QString, shown));
     }
 
     void startDealsTheDraws()
@@ -192,10 +183,8 @@ private slots:
         QTest::newRow("racer half a car below") << "N..|R..|...|..." << false << false;
         QTest::newRow("racer a whole car below") << "N..|...|R..|..." << false << true;
         QTest::newRow("racer above in the track") << "R..|...|N..|..." << false << false;
-        QTest::newRow("outer track, middle racer half a car below its end")
-            << "N..|...|...|.R.|..." << false << false;
-        QTest::newRow("outer track, middle racer 1.5 cars below its end")
-            << "N..|...|...|...|...|.R." << false << true;
+        QTest::newRow("outer track, middle racer half a car below its end") << "N..|...|...|.R.|..." << false << false;
+        QTest::newRow("outer track, middle racer 1.5 cars below its end") << "N..|...|...|...|...|.R." << false << true;
         QTest::newRow("right track, middle racer close") << "..N|...|...|.R." << false << false;
         QTest::newRow("middle track, one side closed") << ".N.|...|...|R..|..." << false << true;
         QTest::newRow("middle track, both sides closed") << ".N.|...|...|R.R|..." << false << false;
@@ -220,11 +209,9 @@ private slots:
         clsCar& car = isBonus ? *g.game.BonusCar() : *g.game.Racer(0);
         Place(car, 2, 6000);
         // The first draw picks the track, the second the height above the road.
-        g.draws = {spot.track == 0 ? 0.0f : spot.track == 1 ? 0.5f : 0.9f,
-                   float(-spot.top / (5895.0 * 1.5))};
+        g.draws = {spot.track == 0 ? 0.0f : spot.track == 1 ? 0.5f : 0.9f, float(-spot.top / (5895.0 * 1.5))};
         g.game.SetRandom(car, isBonus);
-        QCOMPARE(Where(car), FETCH(bool, placed) ? QStringLiteral("%1@%2").arg(spot.track).arg(spot.top)
-                                                  : QStringLiteral("2@6000"));
+        QCOMPARE(Where(car), FETCH(bool, placed) ? QStringLiteral("%1@%2").arg(spot.track).arg(spot.top) : QStringLiteral("2@6000"));
         QCOMPARE(g.log, QStringList{"seed"}); // re-seeded at every placement
     }
 
@@ -239,8 +226,7 @@ private slots:
         QTest::newRow("racer a car ahead") << ".R.|...|.P." << 2 << QStringList{};
         QTest::newRow("racer half a car behind") << ".P.|.R." << 2 << crash;
         QTest::newRow("racer alongside in the next track") << ".PR" << 2 << QStringList{};
-        QTest::newRow("bonus taken, Sound") << ".B.|.P." << 1
-            << QStringList{"effect /opt/vandrel/TimeBonus.wav"};
+        QTest::newRow("bonus taken, Sound") << ".B.|.P." << 1 << QStringList{"effect /opt/vandrel/TimeBonus.wav"};
         QTest::newRow("bonus taken, No Sound") << ".B.|.P." << 2 << QStringList{};
         QTest::newRow("bonus in the next track") << "B..|.P." << 1 << QStringList{};
         QTest::newRow("crash and bonus at once, No: nothing after") << ".R.|.P.|.B." << 1 << crash;
@@ -286,8 +272,7 @@ private slots:
         g.draws = {0.9f, 0.5f, 0.5f, 0.1f, 0.6f}; // racer track and height, bonus's, bonus value
         g.game.Tick();
         QCOMPARE(g.log, (QStringList{"seed", "seed"}));
-        QCOMPARE(Where(*g.game.Racer(2)) + " " + Where(*g.game.BonusCar()) + " " + S(g.controls.lblBonus->Caption),
-                 "2@-4421 1@-884 2");
+        QCOMPARE(Where(*g.game.Racer(2)) + " " + Where(*g.game.BonusCar()) + " " + S(g.controls.lblBonus->Caption), "2@-4421 1@-884 2");
         QCOMPARE(S(g.controls.lblDist->Caption), "0.003 km"); // 0.00278 to 3 decimals
         // A mark leaving the road goes back above the next one, keeping the spacing,
         // through games that end and start again.
@@ -321,14 +306,12 @@ private slots:
             ten << at(QByteArray::number(km));
         QTest::newRow("first game") << QStringList{} << 1.5 << 1 << "1.5";
         QTest::newRow("0 km never enters") << QStringList{} << 0.0 << 0 << "";
-        QTest::newRow("by distance; equal ones by time") << QStringList{at("1", 9), at("2"), at("1", 1)} << 1.0 << 4
-                                                         << "2 1@1 1@9 1@46";
+        QTest::newRow("by distance; equal ones by time") << QStringList{at("1", 9), at("2"), at("1", 1)} << 1.0 << 4 << "2 1@1 1@9 1@46";
         QTest::newRow("the eleventh stays out") << ten << 0.5 << 0 << "10 9 8 7 6 5 4 3 2 1";
         QTest::newRow("a better one pushes the last out") << ten << 5.5 << 6 << "10 9 8 7 6 5.5 5 4 3 2";
         QTest::newRow("the store's own commas, blanks and tabs beside them") << QStringList{"2 km\t,100 km/h,30 s ,\ttime over\t,2025-12-06T23:59:59Z"}
                                                 << 0.0 << 0 << "2";
-        QTest::newRow("a record writes the good ones") << QStringList{at("3"), at("x"), at("1")} << 2.0 << 2
-                                                       << "3 2 1";
+        QTest::newRow("a record writes the good ones") << QStringList{at("3"), at("x"), at("1")} << 2.0 << 2 << "3 2 1";
         // Each kind of broken entry is skipped, the others kept; nothing written.
         for (const char* bad : {"2 km, 100 km/h, 30 s, crash", "2 km, 40000 km/h, 30 s, crash, 2025-12-06T05:00:00Z",
                                 "2 km, 100 km/h, 30 s, lost, 2025-12-06T05:00:00Z", "0 km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z",
@@ -377,8 +360,7 @@ private slots:
         QTest::addColumn<QStringList>("log");
         // The game enters the table of best distances between the two boxes.
         const QStringList boxes{"Game Over|Time Over!!\r\nYou covered 0.001 km",
-                                "1=0.001 km, 36 km/h, 0.05 s, time over, 2025-12-06T05:46:40Z", "best 1",
-                                "Game Over|Play Again?"};
+                                "1=0.001 km, 36 km/h, 0.05 s, time over, 2025-12-06T05:46:40Z", "best 1", "Game Over|Play Again?"};
         QTest::newRow("Yes starts a new game") << Answer::Yes << boxes;
         QTest::newRow("No unloads the window") << Answer::No << boxes + QStringList{"unload"};
     }
@@ -427,8 +409,7 @@ private slots:
         QTest::newRow("Down at the start") << false << int(Game::vkDown) << 1 << 100 << "1 100 run";
         QTest::newRow("Pause") << false << int(Game::vkPause) << 1 << 100 << "1 100 paused";
         QTest::newRow("F1 pauses") << false << int(Game::vkF1) << 1 << 100 << "1 100 paused";
-        QTest::newRow("any key resumes, does nothing else") << true << int(Game::vkLeft) << 1 << 100
-                                                            << "1 100 run";
+        QTest::newRow("any key resumes, does nothing else") << true << int(Game::vkLeft) << 1 << 100 << "1 100 run";
         QTest::newRow("F1 keeps the pause") << true << int(Game::vkF1) << 1 << 100 << "1 100 paused";
         // -1: the player turned to another program's window.
         QTest::newRow("looking away pauses") << false << -1 << 1 << 100 << "1 100 paused";
@@ -437,10 +418,9 @@ private slots:
 
     void keys()
     {
-        QFETCH(int, speed);
         GameOnFakes g({{"Sound", "2"}, {"Speed", "100"}});
         g.game.GameStart();
-        g.game.SetSpeed(std::int16_t(speed));
+        g.game.SetSpeed(std::int16_t(FETCH(int, speed)));
         g.game.PlayerCar()->SetPos(std::int16_t(FETCH(int, track)));
         if (FETCH(bool, paused))
             g.game.PauseIt();
@@ -450,9 +430,7 @@ private slots:
             g.game.KeyDown(FETCH(int, key));
         const bool pausedAfter = !g.controls.Timer1.Enabled;
         QCOMPARE(g.controls.lblPaused->Visible, pausedAfter);
-        QCOMPARE(QStringLiteral("%1 %2 %3").arg(g.game.PlayerCar()->GivePos()).arg(g.game.Speed())
-                     .arg(pausedAfter ? "paused" : "run"),
-                 FETCH(QString, after));
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(g.game.PlayerCar()->GivePos()).arg(g.game.Speed()).arg(pausedAfter ? "paused" : "run"), FETCH(QString, after));
     }
 
     void setSpeedAndTime_data()
@@ -463,23 +441,18 @@ private slots:
 
         const QString speedBox = "Set Speed|Enter the Starting Speed: (between 50 and 300)|100";
         const QString restart = "New Game|The game will now restart";
-        QTest::newRow("speed accepted") << "speed" << QStringList{"300"}
-            << QStringList{speedBox, restart, "Speed=300"};
+        QTest::newRow("speed accepted") << "speed" << QStringList{"300"} << QStringList{speedBox, restart, "Speed=300"};
         QTest::newRow("speed out of range asked again") << "speed" << QStringList{"301", "49", "50"}
             << QStringList{speedBox, speedBox, speedBox, restart, "Speed=50"};
-        QTest::newRow("speed past 16 bits refused, Cancel") << "speed" << QStringList{"1e6", ""}
-            << QStringList{speedBox, speedBox};
-        QTest::newRow("time accepted") << "time" << QStringList{"0.1"}
-            << QStringList{"Set Time|Enter the time:|30", restart, "Time=0.1"};
+        QTest::newRow("speed past 16 bits refused, Cancel") << "speed" << QStringList{"1e6", ""} << QStringList{speedBox, speedBox};
+        QTest::newRow("time accepted") << "time" << QStringList{"0.1"} << QStringList{"Set Time|Enter the time:|30", restart, "Time=0.1"};
         QTest::newRow("time with the player's decimal comma, or a point") << "time," << QStringList{"0,5"}
             << QStringList{"Set Time|Enter the time:|2,5", restart, "Time=0.5"};
         QTest::newRow("time 0 and infinity refused") << "time" << QStringList{"0", "1e999", ""}
-            << QStringList{"Set Time|Enter the time:|30", "Set Time|Enter the time:|30",
-                           "Set Time|Enter the time:|30"};
+            << QStringList{"Set Time|Enter the time:|30", "Set Time|Enter the time:|30", "Set Time|Enter the time:|30"};
         QTest::newRow("About") << "about" << QStringList{}
             << QStringList{QString("About|Vandrel Version ") + Program::shortVersion + " \r\nCreated by the Vandrel developers\r\n"
-                           "Report any bugs at "
-                           + QString(*Program::contact ? Program::contact : "the place where you got this copy of Vandrel")};
+                           "Report any bugs at " + QString(*Program::contact ? Program::contact : "the place where you got this copy of Vandrel")};
     }
 
     void setSpeedAndTime()
@@ -548,16 +521,11 @@ private slots:
         QTest::addColumn<QStringList>("log");
 
         QTest::newRow("music stored") << "0" << "" << "0 /a.ogg on" << QStringList{};
-        QTest::newRow("music chosen") << "1" << "click0 path/b.mp3 ok" << "0 /b.mp3 on"
-            << QStringList{"Sound=0", "MusicPath=/b.mp3", "music /b.mp3"};
-        QTest::newRow("No Sound keeps the path") << "0" << "click2 ok" << "2 /a.ogg on"
-            << QStringList{"Sound=2", "stop"};
-        QTest::newRow("stored 3 and clicks on no option: Sound") << "3" << "click0 cancel click3 click-1" << "1 /a.ogg off"
-                                                                  << QStringList{};
-        QTest::newRow("path box stays enabled") << "1" << "click0 click1" << "1 /a.ogg on"
-                                                << QStringList{};
-        QTest::newRow("OK twice restarts the music") << "0" << "ok ok" << "0 /a.ogg on"
-            << QStringList{"Sound=0", "MusicPath=/a.ogg", "music /a.ogg", "Sound=0",
+        QTest::newRow("music chosen") << "1" << "click0 path/b.mp3 ok" << "0 /b.mp3 on" << QStringList{"Sound=0", "MusicPath=/b.mp3", "music /b.mp3"};
+        QTest::newRow("No Sound keeps the path") << "0" << "click2 ok" << "2 /a.ogg on" << QStringList{"Sound=2", "stop"};
+        QTest::newRow("stored 3 and clicks on no option: Sound") << "3" << "click0 cancel click3 click-1" << "1 /a.ogg off" << QStringList{};
+        QTest::newRow("path box stays enabled") << "1" << "click0 click1" << "1 /a.ogg on" << QStringList{};
+        QTest::newRow("OK twice restarts the music") << "0" << "ok ok" << "0 /a.ogg on" << QStringList{"Sound=0", "MusicPath=/a.ogg", "music /a.ogg", "Sound=0",
                            "MusicPath=/a.ogg", "music /a.ogg"};
     }
 
@@ -578,9 +546,7 @@ private slots:
             else
                 choice.Cancel();
         }
-        QCOMPARE(QString::number(choice.Mode()) + " " + S(choice.MusicText())
-                     + (choice.MusicTextEnabled() ? " on" : " off"),
-                 FETCH(QString, shown));
+        QCOMPARE(QString::number(choice.Mode()) + " " + S(choice.MusicText()) + (choice.MusicTextEnabled() ? " on" : " off"), FETCH(QString, shown));
         QCOMPARE(outside.log, FETCH(QStringList, log));
     }
 

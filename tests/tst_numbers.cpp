@@ -42,8 +42,7 @@ private slots:
     void toInt16()
     {
         QFETCH(double, x);
-        QCOMPARE(int(Numbers::ToInt16(x).value_or(std::int16_t(0))) + (Numbers::ToInt16(x) ? 0 : 99999),
-                 FETCH(int, exact));
+        QCOMPARE(int(Numbers::ToInt16(x).value_or(std::int16_t(0))) + (Numbers::ToInt16(x) ? 0 : 99999), FETCH(int, exact));
         QCOMPARE(int(Numbers::ToInt16Clamped(x)), FETCH(int, pinned));
     }
 
@@ -105,11 +104,10 @@ private slots:
     void numberFromText()
     {
         QFETCH(QString, text);
-        QFETCH(double, value);
         // A view of the text with a digit after its end: reading never goes past it.
         const std::string buffer = text.toStdString() + "7";
         const std::string_view utf8(buffer.data(), buffer.size() - 1);
-        QCOMPARE(Exact(Numbers::NumberFromText(utf8)), Exact(value));
+        QCOMPARE(Exact(Numbers::NumberFromText(utf8)), Exact(FETCH(double, value)));
         QCOMPARE(Numbers::WholeNumberFromText(utf8).has_value(), FETCH(bool, whole));
     }
 
@@ -134,8 +132,7 @@ private slots:
 
     void textOfNumber()
     {
-        QFETCH(double, value);
-        const std::string text = Numbers::TextOfNumber(value, FETCH(QString, separator).toStdString());
+        const std::string text = Numbers::TextOfNumber(FETCH(double, value), FETCH(QString, separator).toStdString());
         QCOMPARE(QString::fromStdString(text), FETCH(QString, text));
     }
 };

@@ -38,24 +38,18 @@ private slots:
         QTest::addColumn<QByteArray>("after");  // what the file holds after the game start
 
         const QByteArray usual = "[Initial]\nSound=2\nSpeed=100\nTime=30\n";
-        QTest::newRow("no file: the first-run values")
-            << QByteArray() << "100 kmph|30 sec|1|" << QByteArray("[Initial]\nSound=1\nSpeed=100\nTime=30\n");
+        QTest::newRow("no file: the first-run values") << QByteArray() << "100 kmph|30 sec|1|" << QByteArray("[Initial]\nSound=1\nSpeed=100\nTime=30\n");
         QTest::newRow("usual values, kept as they are") << usual << "100 kmph|30 sec|2|" << usual;
-        QTest::newRow("numbers in words read as 0, time as the first-run 30")
-            << QByteArray("[Initial]\nSound=x\nSpeed=fast\nTime=long\n") << "0 kmph|30 sec|1|"
+        QTest::newRow("numbers in words read as 0, time as the first-run 30") << QByteArray("[Initial]\nSound=x\nSpeed=fast\nTime=long\n") << "0 kmph|30 sec|1|"
             << QByteArray("[Initial]\nSound=x\nSpeed=fast\nTime=long\n");
-        QTest::newRow("past 16 bits pinned, not rewritten")
-            << QByteArray("[Initial]\nSound=2\nSpeed=1e9\nTime=0.5\n") << "16383 kmph|0.5 sec|2|"
+        QTest::newRow("past 16 bits pinned, not rewritten") << QByteArray("[Initial]\nSound=2\nSpeed=1e9\nTime=0.5\n") << "16383 kmph|0.5 sec|2|"
             << QByteArray("[Initial]\nSound=2\nSpeed=1e9\nTime=0.5\n");
-        QTest::newRow("commas are kept, not a list")
-            << QByteArray("[Initial]\nSound=0\nMusicPath=/m/a,b.ogg\nSpeed=\"1,5\"\nTime=30\n")
+        QTest::newRow("commas are kept, not a list") << QByteArray("[Initial]\nSound=0\nMusicPath=/m/a,b.ogg\nSpeed=\"1,5\"\nTime=30\n")
             << "1 kmph|30 sec|0|music /m/a,b.ogg" << QByteArray("Speed=\"1,5\"\nTime=30\n");
         QTest::newRow("a hand-edited table: lines without quotes read whole, a broken one and an 11th left out")
             << "[BestDistances]\n1=2 km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z\n11=\"9 km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z\"\n"
-               "2=\"3 km, 100 km/h, 30 s, time over, 2025-12-06T05:00:00Z\"\n3=x\n\n" + usual
-            << "100 kmph|30 sec|2||3 2" << usual;
-        QTest::newRow("not an INI file: the keys it lacks are added")
-            << QByteArray("\x7f" "ELF\x01\x01\x01\x00\x00garbage\n", 17) << "100 kmph|30 sec|1|"
+               "2=\"3 km, 100 km/h, 30 s, time over, 2025-12-06T05:00:00Z\"\n3=x\n\n" + usual << "100 kmph|30 sec|2||3 2" << usual;
+        QTest::newRow("not an INI file: the keys it lacks are added") << QByteArray("\x7f" "ELF\x01\x01\x01\x00\x00garbage\n", 17) << "100 kmph|30 sec|1|"
             << QByteArray("[Initial]\nSound=1\nSpeed=100\nTime=30\n");
     }
 
@@ -79,8 +73,7 @@ private slots:
         Game game(controls, choice, Outside{store, others, others, others, others, others}, others, ".", "");
         game.GameStart();
         QCOMPARE(QString::fromStdString(controls.lblSpeed->Caption + "|" + controls.lblTime->Caption + "|")
-                     + QString::number(choice.Mode()) + "|" + others.log.filter("music").join(",") + Table(store),
-                 FETCH(QString, shown));
+                     + QString::number(choice.Mode()) + "|" + others.log.filter("music").join(",") + Table(store), FETCH(QString, shown));
         QFile written(File());
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readAll().endsWith(FETCH(QByteArray, after)));
@@ -154,8 +147,7 @@ private slots:
         QTest::newRow("the module") << VANDREL_SOUND_MODULE_PATH << true;
         QTest::newRow("missing") << "/nonexistent/libvandrel_sound.so" << false;
         QTest::newRow("a text file") << QFINDTESTDATA("lsan.supp") << false;
-        QTest::newRow("a Qt plugin of another kind")
-            << QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqoffscreen.so" << false;
+        QTest::newRow("a Qt plugin of another kind") << QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqoffscreen.so" << false;
     }
 
     void soundModule()
@@ -170,8 +162,7 @@ private slots:
         player.PlayMusic("/nonexistent.wav"); // one warning only: no second attempt
         const QStringList types = player.FileTypes();
         QCOMPARE(types.contains("flac") && types.contains("mp3") && types.contains("ogg")
-                     && types.contains("opus") && types.contains("wav") && !types.contains("raw"),
-                 loads);
+                     && types.contains("opus") && types.contains("wav") && !types.contains("raw"), loads);
     }
 
     void gamepadModuleOnlyForAPad_data()

@@ -27,8 +27,7 @@ class Recorder
 public:
     Recorder()
     {
-        mProcess.start("parec", {"--latency-msec=20", "-d", "testsink.monitor", "--raw",
-                                 "--format=s16le", "--rate=44100", "--channels=2"});
+        mProcess.start("parec", {"--latency-msec=20", "-d", "testsink.monitor", "--raw", "--format=s16le", "--rate=44100", "--channels=2"});
         QVERIFY(mProcess.waitForStarted(5000));
         QTRY_VERIFY(Mark() > rate / 10); // the monitor streams silence at once
     }
@@ -66,13 +65,9 @@ private:
 };
 
 // A half-scale 440 Hz tone, or a signal of its own, written by libsndfile.
-QString Write(const QString& path, int format, double seconds, int fileRate = 44100,
-              float (*signal)(int) = nullptr, int channels = 2)
+QString Write(const QString& path, int format, double seconds, int fileRate = 44100, float (*signal)(int) = nullptr, int channels = 2)
 {
-    SF_INFO info{};
-    info.samplerate = fileRate;
-    info.channels = channels;
-    info.format = format;
+    SF_INFO info{0, fileRate, channels, format, 0, 0};
     SNDFILE* file = sf_open(path.toUtf8().constData(), SFM_WRITE, &info);
     if (!file)
         return {};
@@ -108,8 +103,7 @@ private slots:
 
     void everyFormatIsHeardOnce()
     {
-        const QString path = Write(mDir.filePath(FETCH(QString, name)), FETCH(int, format), 0.3,
-                                   FETCH(int, fileRate));
+        const QString path = Write(mDir.filePath(FETCH(QString, name)), FETCH(int, format), 0.3, FETCH(int, fileRate));
         QVERIFY(!path.isEmpty());
         LazySoundPlayer player(VANDREL_SOUND_MODULE_PATH);
         Recorder recorder;
@@ -137,8 +131,7 @@ private slots:
         const qint64 end = recorder.Mark(1000);  // 2.5 times the file's length
         const auto windows = recorder.Windows(start, end);
         QVERIFY(windows.size() >= 95);
-        QVERIFY2(std::all_of(windows.begin(), windows.end(), [](double v) { return v > heard; }),
-                 "a silent 10 ms window");
+        QVERIFY2(std::all_of(windows.begin(), windows.end(), [](double v) { return v > heard; }), "a silent 10 ms window");
         const qint64 stop = recorder.Mark();
         player.StopSound();
         QCOMPARE(recorder.HeardSeconds(stop + rate * 3 / 10, recorder.Mark(800)), 0.0);
@@ -214,8 +207,7 @@ private slots:
         QVERIFY(source.isOpen());
         QCOMPARE(source.bytesPerFrame(), 8); // stereo floats
         std::vector<float> samples(4 * 441 * 2); // 4 times the file: it starts again each time
-        QCOMPARE(source.read(reinterpret_cast<char*>(samples.data()), qint64(samples.size() * 4)),
-                 qint64(samples.size() * 4));
+        QCOMPARE(source.read(reinterpret_cast<char*>(samples.data()), qint64(samples.size() * 4)), qint64(samples.size() * 4));
         const float expected[] = {0.0f, 1.0f, -1.0f}; // NaN, 10, -10
         for (std::size_t i = 0; i < samples.size(); ++i)
             QCOMPARE(samples[i], expected[i / 2 % 441 % 3]);

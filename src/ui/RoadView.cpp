@@ -20,7 +20,7 @@ QFont PausedFont()
     font.setFamilies({QStringLiteral("Lucida Calligraphy"), QStringLiteral("Z003"),
                       QStringLiteral("URW Chancery L")});
     font.setPixelSize(29); // 21.75 pt at 96 dots per inch
-    font.setWeight(QFont::Normal);
+    font.setWeight(QFont::Normal); // not the desktop font's weight
     return font;
 }
 
@@ -46,11 +46,11 @@ void DrawRing(QPainter& painter, const QRect& r, const QColor& topLeft, const QC
 
 } // namespace
 
-RoadView::RoadView(const MainControls& controls, QWidget* parent)
+RoadView::RoadView(const MainControls& controls, QWidget* parent, FramePacer::Clock clock)
     : QWidget(parent),
       mControls(controls),
       mPaintOrder(controls.RoadPaintOrder()),
-      mPacer(*this, [this] { Frame(); }),
+      mPacer(*this, [this] { Frame(); }, clock),
       mPausedFont(PausedFont()),
       mBonusFont(BonusFont())
 {
@@ -97,10 +97,8 @@ void RoadView::SetGliding(bool on)
 {
     if (on)
         mPacer.Start();
-    else if (mPacer.Running()) {
+    else
         mPacer.Stop();
-        update(Inside()); // the model as it is, not a place between two ticks
-    }
 }
 
 QRectF RoadView::Glide(const Control& before, const Control& now, const Control& model, double fraction, int zoom)

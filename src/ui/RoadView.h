@@ -33,7 +33,9 @@ class RoadView final : public QWidget
 public:
     static constexpr int border = 2; // pixels of the sunken frame on each side
 
-    explicit RoadView(const MainControls& controls, QWidget* parent = nullptr);
+    // clock: what paces the frames while gliding, the platform's unless told
+    explicit RoadView(const MainControls& controls, QWidget* parent = nullptr,
+                      FramePacer::Clock clock = FramePacer::PlatformClock());
 
     QSize sizeHint() const override;
 
@@ -45,7 +47,8 @@ public:
 
     // The tick has moved the model: the places to glide from and to.
     void Ticked();
-    // Gliding asks for frames at the display's pace; stopped, it shows the model.
+    // Gliding asks for frames at the display's pace; stopped, the next Refresh shows
+    // the model.
     void SetGliding(bool on);
     bool Gliding() const { return mPacer.Running(); }
 
