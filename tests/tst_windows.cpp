@@ -301,8 +301,7 @@ int TrackOfCar(QWidget& road, const MainControls& designed)
     return black.isEmpty() ? -1 : (black.left() + black.right()) / 2 * 3 / image.width();
 }
 
-// A game controller of SDL's own making, seen by the program's gamepad module as a
-// real one: Press("A") presses a button and lets it go, as a player would.
+// A game controller of SDL's own making, which the program's gamepad module takes for a real one.
 struct VirtualPad
 {
     VirtualPad() { SDL_InitSubSystem(SDL_INIT_JOYSTICK); Plug(); }
@@ -310,19 +309,11 @@ struct VirtualPad
     void Plug()
     {
         SDL_VirtualJoystickDesc pad{};
-        pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-        pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-        pad.naxes = SDL_CONTROLLER_AXIS_MAX;
-        pad.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-        index = SDL_JoystickAttachVirtualEx(&pad);
-        joystick = SDL_JoystickOpen(index);
+        pad.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION, pad.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        pad.naxes = SDL_CONTROLLER_AXIS_MAX, pad.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        joystick = SDL_JoystickOpen(index = SDL_JoystickAttachVirtualEx(&pad));
     }
-    void Unplug()
-    {
-        if (joystick)
-            SDL_JoystickClose(std::exchange(joystick, nullptr));
-        SDL_JoystickDetachVirtual(index);
-    }
+    void Unplug() { SDL_JoystickClose(std::exchange(joystick, nullptr)); SDL_JoystickDetachVirtual(index); } // closing none is safe
     // A button by SDL's name ("a", "dpleft") down or up; an axis with its far end
     // ("leftx-", "righttrigger+") or a value of its own ("leftx=-16384") there or
     // back at rest. A trigger's virtual value v is (v + 32768) / 2 to the game.
@@ -523,7 +514,7 @@ private slots:
         QTest::addColumn<int>("drawn");
         QTest::newRow("kept, clamped to the screen") << "3" << QSize() << 1;
         QTest::newRow("broken: 1") << "2.5" << QSize() << 1;
-        QTest::newRow("enlarged: the largest multiple that fits") << "1" << QSize(800, 1400) << 3;
+        QTest::newRow("enlarged: the largest multiple that fits") << "1" << QSize(1000, 1400) << 3;
         QTest::newRow("enlarged, not quite twice") << "1" << QSize(471, 1400) << 1;
     }
 
@@ -542,7 +533,8 @@ private slots:
         auto* road = w.Find<RoadView>("picRoad");
         QTRY_COMPARE(road->Zoom(), zoom);
         QCOMPARE(road->size(), Twips::ToPixels(*MainControls(w).picRoad).size() * zoom);
-        QVERIFY((road->parentWidget()->geometry().center() - stage->rect().center()).manhattanLength() <= 1); // centred
+        QVERIFY((road->parentWidget()->geometry().center() - stage->rect().center()).manhattanLength() <= 1); // centred, whole
+        QCOMPARE(road->parentWidget()->size(), QSize(236, 453) * zoom);
         const QRect dist = w.Find<QLabel>("lblDist")->geometry(); // at the row's right end, zoomed with it
         QCOMPARE(dist.bottomRight() + QPoint(1, 1), QPoint(234, 441) * zoom);
         QVERIFY(QFontInfo(w.Find<QLabel>("lblDist")->font()).pixelSize() >= 8 * zoom);
@@ -557,10 +549,16 @@ private slots:
         QCOMPARE(w.settings["Zoom"], zoom > 1 ? "1" : FETCH(QString, zoom).toStdString());
         w.Find<QAction>("mnuFullScreen")->trigger();
         QVERIFY(w.form->isFullScreen() && !w.Find<QAction>("mnuZoomOut")->isEnabled());
-        w.Find<QAction>("mnuFullScreen")->trigger(); // F11 leaves it again
+        w.Find<QAction>("mnuFullScreen")->trigger(); // F11 leaves it again; the menu item follows the window manager's change too
+        w.form->setWindowState(Qt::WindowFullScreen);
+        QVERIFY(w.Find<QAction>("mnuFullScreen")->isChecked());
+        w.form->setWindowState(Qt::WindowNoState);
         w.Find<QAction>("mnuAbout")->trigger(); // a box pauses; the next key goes on, gliding again
         QTest::keyClick(road, Qt::Key_Up);
         QVERIFY(road->Gliding() && !w.form->windowIcon().isNull() && w.Find<QTimer>("Timer1")->timerType() == Qt::PreciseTimer);
+        ((Gamepad::Listener&)*w.form).PadPulledOut(); // as the pad module tells it (a private base): paused with no tick more
+        QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
+        QTest::keyClick(road, Qt::Key_Up);
         // The menu bar's style is its desktop's, but for Alt alone, which leaves the keys on the road.
         QCOMPARE(w.form->menuBar()->style()->styleHint(QStyle::SH_MenuBar_MouseTracking), QApplication::style()->styleHint(QStyle::SH_MenuBar_MouseTracking));
         w.Find<QAction>("mnuSmoothMotion")->trigger();
@@ -575,14 +573,16 @@ private slots:
 
     void zoomKeys()
     {
-        // Kept at 3, the zoom keys (Ctrl+-, Ctrl+=, Ctrl++, Ctrl+0) on a screen that holds three (tst_windows_large), or one.
+        // Kept at 3, the zoom keys (Ctrl+-, Ctrl+=, Ctrl++, Ctrl+0; a: Actual Size enabled), then the zoom kept; on
+        // screens that hold four but for 4 pixels of height (tst_windows_large), two exactly across, or one.
         WindowOnFakes w({{"Sound", "2"}, {"Zoom", "3"}});
         QString seen;
         for (const char* keys : {"", "Ctrl+-", "Ctrl+-", "Ctrl+=", "Ctrl++", "Ctrl++", "Ctrl+0"}) {
             QTest::keySequence(w.form->windowHandle(), QKeySequence(keys));
-            seen += QString::number(w.Find<RoadView>("picRoad")->Zoom());
+            seen += QString::number(w.Find<RoadView>("picRoad")->Zoom()) + (w.Find<QAction>("mnuActualSize")->isEnabled() ? "a" : "");
         }
-        QCOMPARE(seen, w.form->screen()->availableGeometry().height() < 1000 ? "1111111" : "3212331");
+        const QMap<QString, QString> expected{{"large", "3a2a12a3a3a1 1"}, {"narrow", "2a112a2a2a1 1"}};
+        QCOMPARE(seen + " " + QString::fromStdString(w.settings["Zoom"]), expected.value(w.form->screen()->name(), "1111111 3"));
     }
 
     void boxesOpenOverTheLastState()
@@ -599,8 +599,9 @@ private slots:
         int paintedForTheBox = -1;
         QString timeShown;
         QVERIFY(static_cast<RoadView*>(road)->Gliding());
-        QTest::qWait(500); // ten ticks, which a gliding road draws only at its frames, thrice as many
-        QVERIFY2(paints > 12, qPrintable(QString::number(paints)));
+        const QString started = w.Find<QLabel>("lblTime")->text();
+        QTest::qWait(500); // ten ticks, shown as they come, which a gliding road draws only at its frames, thrice as many
+        QVERIFY2(paints > 12 && w.Find<QLabel>("lblTime")->text() != started, qPrintable(QString::number(paints)));
         w.answers = {Dialogs::Answer::Ok, Dialogs::Answer::No};
         w.whileOpen = [&] {
             if (paintedForTheBox >= 0)
@@ -863,7 +864,7 @@ private slots:
             QTest::keyClick(w.Find("picRoad"), Qt::Key_Up);
         QVERIFY(w.Find<QLabel>("lblTime")->text() != shown);
         w.form->setWindowState(Qt::WindowMinimized);
-        QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
+        QVERIFY(!w.Find<QTimer>("Timer1")->isActive() && w.form->close() && !WindowOnFakes::TopLevel<HelpWindow>()); // the help goes with the game
     }
 
     void soundDialog()
@@ -935,7 +936,8 @@ private slots:
         QTest::keyClicks(path, "2"); // then typed on
         QTest::keyClick(dialog->findChild<QWidget*>("cmdOK"), Qt::Key_Return);
         QCOMPARE(w.log.mid(w.log.size() - 3), (QStringList{"Sound=0", "MusicPath=" + chosen + "2", "music " + chosen + "2"}));
-        w.form->close(); // closing the game stops the sound and the ticks, and closes the dialog
+        QTest::keyClick(w.Find("picRoad"), Qt::Key_Up);
+        w.form->close(); // closing a running game stops the sound and the ticks, and closes the dialog
         QCOMPARE(std::tuple(w.log.last(), w.Find<QTimer>("Timer1")->isActive(), WindowOnFakes::TopLevel<frmSound>()), std::tuple(QString("stop"), false, nullptr));
     }
 

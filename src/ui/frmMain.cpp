@@ -192,9 +192,9 @@ void frmMain::ZoomTo(int zoom)
         mView.SetZoom(zoom); // the player's choice; the start's own sizing is not one
     setWindowState(windowState() & ~Qt::WindowMaximized);
     const QSize wanted = Designed() * zoom;
+    // The window's layout gives the stage its new size at once, and the stage's
+    // resize fits the game to it.
     resize(wanted.width(), wanted.height() + menuBar()->sizeHint().height());
-    mStage->resize(wanted);
-    Fit();
 }
 
 void frmMain::Fit()
@@ -214,8 +214,7 @@ void frmMain::Fit()
 
 void frmMain::SetFullScreen(bool on)
 {
-    mView.SetFullScreen(on);
-    mFullScreen->setChecked(on);
+    mView.SetFullScreen(on); // the menu item, checkable, has checked itself
     setWindowState(on ? windowState() | Qt::WindowFullScreen : windowState() & ~Qt::WindowFullScreen);
 }
 
@@ -246,7 +245,6 @@ void frmMain::mnuKeys_Click()
 {
     // The menu has paused the game; the road takes the keys again once it closes.
     const BoxOpen open(mBoxes);
-    Sync();
     frmKeys keys(mKeys, mOutside.dialogs, this);
     keys.exec();
     mRoad->setFocus();
