@@ -380,7 +380,7 @@ std::string frmMain::InputBox(const std::string& prompt, const std::string& titl
                               const std::string& preset)
 {
     const BoxOpen open(mBoxes);
-    Sync();
+    Sync(); // over the game as it is now, as any box
     return mOutside.dialogs.InputBox(prompt, title, preset);
 }
 
