@@ -112,6 +112,7 @@ step "splash, then the main window and the first-run settings"
 "$program" >"$work/run1.log" 2>&1 &
 pid=$!; pids+=($pid)
 within 100 splash_up || fail "no splash"
+xprop -id "$(xwininfo -root -children | awk '/ 407x310\+/ { print $1 }')" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "the splash has no icon"
 main=$(wait_window 'Vandrel!') || fail "no main window"
 within 50 "! splash_up" || fail "the splash stayed"
 [ "$(grep -c -x -e 'Sound=1' -e 'Speed=100' -e 'Time=30' "$conf")" = 3 ] || fail "settings: $(cat "$conf")"
@@ -157,7 +158,9 @@ wait_window 'Vandrel!' >/dev/null || fail "no main window"
 parec --latency-msec=20 -d testsink.monitor --raw --format=s16le --rate=44100 --channels=2 >"$work/capture.raw" &
 recorder=$!; pids+=($recorder)
 sleep 2; kill "$recorder"
-pactl list sink-inputs | grep -q 'application.name = "Vandrel"' || fail "the sound server does not know the game by its name"
+streams=$(pactl list sink-inputs)
+for known in 'application.name = "Vandrel"' 'application.icon_name = "org.vandrel.Vandrel"' 'media.role = "game"'; do
+    grep -qF "$known" <<<"$streams" || fail "the sound server does not know the game's $known"; done
 wait_window 'Game Over' >/dev/null || fail "no Game Over box"
 kill "$pid"
 ends "$pid" "$work/run2.log" "on TERM with the Game Over box open"

@@ -40,23 +40,18 @@ public:
         mData += mProcess.readAllStandardOutput();
         return mData.size() / 4;
     }
-    // The RMS of each 10 ms window between two marks.
-    std::vector<double> Windows(qint64 from, qint64 to) const
+    // The seconds heard between two marks: the 10 ms windows whose RMS is over heard.
+    double HeardSeconds(qint64 from, qint64 to) const
     {
-        std::vector<double> rms;
         const auto* samples = reinterpret_cast<const qint16*>(mData.constData());
+        int loud = 0;
         for (qint64 start = from; start + window <= to; start += window) {
             double sum = 0;
             for (qint64 i = 2 * start; i < 2 * (start + window); ++i)
                 sum += double(samples[i]) * samples[i];
-            rms.push_back(std::sqrt(sum / (2 * window)));
+            loud += std::sqrt(sum / (2 * window)) > heard;
         }
-        return rms;
-    }
-    double HeardSeconds(qint64 from, qint64 to) const
-    {
-        const auto w = Windows(from, to);
-        return std::count_if(w.begin(), w.end(), [](double v) { return v > heard; }) / 100.0;
+        return loud / 100.0;
     }
 
 private:
@@ -81,6 +76,14 @@ QString Write(const QString& path, int format, double seconds, int fileRate = 44
     return path;
 }
 
+// How many streams play into the sound server.
+int Streams()
+{
+    QProcess pactl;
+    pactl.start("pactl", {"list", "short", "sink-inputs"});
+    return pactl.waitForFinished(5000) ? int(pactl.readAllStandardOutput().count('\n')) : -1;
+}
+
 } // namespace
 
 class TestSound : public QObject
@@ -88,7 +91,7 @@ class TestSound : public QObject
     Q_OBJECT
 
 private slots:
-    void everyFormatIsHeardOnce_data()
+    void everyFormatIsHeardTwice_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("format");
@@ -101,7 +104,7 @@ private slots:
         QTest::newRow("MP3") << "i.mp3" << (SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III) << 44100;
     }
 
-    void everyFormatIsHeardOnce()
+    void everyFormatIsHeardTwice()
     {
         const QString path = Write(mDir.filePath(FETCH(QString, name)), FETCH(int, format), 0.3, FETCH(int, fileRate));
         QVERIFY(!path.isEmpty());
@@ -109,8 +112,10 @@ private slots:
         Recorder recorder;
         const qint64 start = recorder.Mark();
         player.PlayEffect(path.toStdString());
+        recorder.Mark(800);
+        player.PlayEffect(path.toStdString()); // again, on the connection the first one made
         const double seconds = recorder.HeardSeconds(start, recorder.Mark(1200));
-        QVERIFY2(std::abs(seconds - 0.3) <= 0.05, qPrintable(QString::number(seconds)));
+        QVERIFY2(std::abs(seconds - 0.6) <= 0.1, qPrintable(QString::number(seconds)));
     }
 
     void musicLoopsWithNoGap_data()
@@ -129,12 +134,12 @@ private slots:
         player.PlayMusic(path.toStdString());
         const qint64 start = recorder.Mark(300); // past the server's start-up latency
         const qint64 end = recorder.Mark(1000);  // 2.5 times the file's length
-        const auto windows = recorder.Windows(start, end);
-        QVERIFY(windows.size() >= 95);
-        QVERIFY2(std::all_of(windows.begin(), windows.end(), [](double v) { return v > heard; }), "a silent 10 ms window");
+        QVERIFY(end - start >= 95 * window);
+        QCOMPARE(recorder.HeardSeconds(start, end), int((end - start) / window) / 100.0); // not a silent 10 ms window
         const qint64 stop = recorder.Mark();
         player.StopSound();
         QCOMPARE(recorder.HeardSeconds(stop + rate * 3 / 10, recorder.Mark(800)), 0.0);
+        QCOMPARE(Streams(), 0); // the stopped one gone from the server
     }
 
     void whatCannotPlayIsSilentAndStopsTheMusic_data()
@@ -211,6 +216,11 @@ private slots:
         const float expected[] = {0.0f, 1.0f, -1.0f}; // NaN, 10, -10
         for (std::size_t i = 0; i < samples.size(); ++i)
             QCOMPARE(samples[i], expected[i / 2 % 441 % 3]);
+        SoundFileSource once(path, false); // read in part, then to its end
+        QCOMPARE(once.read(800).size() + once.bytesAvailable(), 441 * 8);
+        QVERIFY(once.readAll().size() == 441 * 8 - 800 && once.bytesAvailable() == 0);
+        SoundFileSource cut(path, true); // a loop whose file is emptied as it plays: nothing to read, and no spin
+        QVERIFY(QFile::resize(path, 0) && cut.read(8000).isEmpty());
         // As many channels, and as high a rate, as a sound server is asked to take.
         for (const auto& [channels, rate, opens] : {std::tuple{8, 1, true}, {9, 1, false}, {1, 768000, true}, {1, 768001, false}}) {
             const QString path = Write(mDir.filePath("limits.wav"), SF_FORMAT_WAV | SF_FORMAT_FLOAT, 1.0, rate, nullptr, channels);

@@ -75,6 +75,16 @@ bool Holds(const QImage& image, std::initializer_list<QRgb> colours)
     return std::all_of(colours.begin(), colours.end(), [&](QRgb c) { return Ink(image, c).second > 0; });
 }
 
+// Draws a text in one colour as Qt sets it in a font of that many pixels.
+void Typeset(QImage& image, QFont font, int pixels, QRgb pen, const QRect& box, int align, const QString& text)
+{
+    font.setPixelSize(pixels);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(pen);
+    painter.drawText(box, align, text);
+}
+
 // Wraps every text that goes through a translation, the game's and Qt's: "[Crashed!!]".
 struct PseudoTranslator : QTranslator
 {
@@ -232,13 +242,7 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
     const qreal ratio = splash->devicePixelRatio();
     QImage band = splash->pixmap().copy(QRect(QPoint(0, 112) * ratio, QSize(407, 30) * ratio)).toImage().convertToFormat(QImage::Format_RGB32);
     band.setDevicePixelRatio(ratio);
-    QFont type = splash->font();
-    type.setPixelSize(16);
-    QPainter painter(&band);
-    painter.setFont(type);
-    painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 0, 407, 30), Qt::AlignCenter, splash->message());
-    painter.end();
+    Typeset(band, splash->font(), 16, 0xffffffff, QRect(0, 0, 407, 30), Qt::AlignCenter, splash->message());
     if (splash->pixmap().devicePixelRatio() != ratio || splash->pixmap().deviceIndependentSize() != QSize(407, 310)
         || frmSplash::Picture(3.0).deviceIndependentSize() != QSize(407, 310)
         || splash->grab(QRect(0, 112, 407, 30)).toImage().convertToFormat(QImage::Format_RGB32) != band || !Holds(band, {0xffffffff}))
@@ -1061,14 +1065,8 @@ private slots:
                  {*c.lblBonus, "Liberation Serif", 27, Qt::AlignTop | Qt::AlignHCenter, 0xffffff00}}) {
             QImage typeset = part(label);
             typeset.setDevicePixelRatio(s);
-            QPainter painter(&typeset);
-            painter.fillRect(typeset.rect(), typeset.pixel(0, 0));
-            QFont type(family, -1, QFont::Normal);
-            type.setPixelSize(pixels);
-            painter.setFont(type);
-            painter.setPen(pen);
-            painter.drawText(QRect(QPoint(), typeset.size() / s), align, QString::fromStdString(label.Caption));
-            painter.end();
+            typeset.fill(QColor(typeset.pixel(0, 0)));
+            Typeset(typeset, QFont(family, -1, QFont::Normal), pixels, pen, QRect(QPoint(), typeset.size() / s), align, QString::fromStdString(label.Caption));
             const auto [drawn, solid] = Ink(part(label), pen);
             const auto [set, setSolid] = Ink(typeset, pen);
             const QPointF off = QRectF(drawn).center() / s - QRectF(set).center() / s; // in design pixels

@@ -30,7 +30,7 @@ struct Locked
 SoundFilePlayer::SoundFilePlayer() : mLoop(pa_threaded_mainloop_new())
 {
     if (mLoop && pa_threaded_mainloop_start(mLoop) < 0) {
-        pa_threaded_mainloop_free(mLoop);
+        pa_threaded_mainloop_free(mLoop); // no thread to be had: silent
         mLoop = nullptr;
     }
 }
@@ -114,10 +114,10 @@ bool SoundFilePlayer::Connect()
     mContext = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(mLoop), nullptr, properties);
     pa_proplist_free(properties);
     if (!mContext)
-        return false;
+        return false; // no memory for a context: silent
     pa_context_set_state_callback(mContext, &SoundFilePlayer::ContextChanged, this);
     if (pa_context_connect(mContext, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
-        Disconnect();
+        Disconnect(); // refused at once: let go now rather than at the next request
     return false;
 }
 
