@@ -560,9 +560,13 @@ private slots:
         w.Find<QAction>("mnuAbout")->trigger(); // a box pauses; the next key goes on, gliding again
         QTest::keyClick(road, Qt::Key_Up);
         QVERIFY(road->Gliding() && !w.form->windowIcon().isNull() && w.Find<QTimer>("Timer1")->timerType() == Qt::PreciseTimer);
-        ((Gamepad::Listener&)*w.form).PadPulledOut(); // as the pad module tells it (a private base): paused with no tick more
-        QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
-        QTest::keyClick(road, Qt::Key_Up);
+        for (const bool pad : {true, false}) { // a pad pulled out (as its module tells it, through a private base), another program's window: paused with no tick more
+            QApplication::setActiveWindow(w.form.get());
+            pad ? ((Gamepad::Listener&)*w.form).PadPulledOut() : QApplication::setActiveWindow(nullptr);
+            QCoreApplication::sendPostedEvents(w.form.get(), QEvent::MetaCall); // what waits for the activation to settle, and no timer
+            QVERIFY(!w.Find<QTimer>("Timer1")->isActive());
+            QTest::keyClick(road, Qt::Key_Up);
+        }
         // The menu bar's style is its desktop's, but for Alt alone, which leaves the keys on the road.
         QCOMPARE(w.form->menuBar()->style()->styleHint(QStyle::SH_MenuBar_MouseTracking), QApplication::style()->styleHint(QStyle::SH_MenuBar_MouseTracking));
         w.Find<QAction>("mnuSmoothMotion")->trigger();
