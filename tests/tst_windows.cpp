@@ -247,7 +247,7 @@ void EveryText(WindowOnFakes& w, QStringList& texts, QStringList& faults)
         || frmSplash::Picture(3.0).deviceIndependentSize() != QSize(407, 310)
         || splash->grab(QRect(0, 112, 407, 30)).toImage().convertToFormat(QImage::Format_RGB32) != band || !Holds(band, {0xffffffff}))
         faults << "the splash's picture does not fit the screen, or its version line is not where and as designed";
-    texts << splash->message() << splash->accessibleName();
+    texts << splash->message() << (splash->accessibleName().isEmpty() ? "no name: splash" : splash->accessibleName());
     splash->close();
 }
 } // namespace
