@@ -306,12 +306,13 @@ private slots:
             ten << at(QByteArray::number(km));
         QTest::newRow("first game") << QStringList{} << 1.5 << 1 << "1.5";
         QTest::newRow("0 km never enters") << QStringList{} << 0.0 << 0 << "";
-        QTest::newRow("by distance; equal ones by time") << QStringList{at("1", 9), at("2"), at("1", 1)} << 1.0 << 4 << "2 1@1 1@9 1@46";
+        QTest::newRow("by distance; equal ones by time, then as entered")
+            << QStringList{at("1", 9), at("2", 50), at("1", 1), "1 km, 100 km/h, 30 s, crash, 2025-12-06T05:46:40Z"} << 1.0 << 5 << "2 1@1 1@9 1@46 1@46t";
         QTest::newRow("the eleventh stays out") << ten << 0.5 << 0 << "10 9 8 7 6 5 4 3 2 1";
         QTest::newRow("a better one pushes the last out") << ten << 5.5 << 6 << "10 9 8 7 6 5.5 5 4 3 2";
         QTest::newRow("the store's own commas, blanks and tabs beside them") << QStringList{"2 km\t,100 km/h,30 s ,\ttime over\t,2025-12-06T23:59:59Z"}
                                                 << 0.0 << 0 << "2";
-        QTest::newRow("a record writes the good ones") << QStringList{at("3"), at("x"), at("1")} << 2.0 << 2 << "3 2 1";
+        QTest::newRow("a record writes the good ones, none twice") << QStringList{at("3"), at("x"), at("x"), at("1")} << 2.0 << 2 << "3 2 1";
         // Each kind of broken entry is skipped, the others kept; nothing written.
         for (const char* bad : {"2 km, 100 km/h, 30 s, crash", "2 km, 40000 km/h, 30 s, crash, 2025-12-06T05:00:00Z",
                                 "2 km, 100 km/h, 30 s, lost, 2025-12-06T05:00:00Z", "0 km, 100 km/h, 30 s, crash, 2025-12-06T05:00:00Z",
@@ -332,12 +333,13 @@ private slots:
         BestDistances table(f);
         const auto rank = table.Enter({FETCH(double, km), 100, 30, BestDistance::Ending::timeOver, f.now});
         QCOMPARE(int(rank.value_or(0)), FETCH(int, rank));
-        QStringList read; // with the minute where distances are equal
+        QStringList read; // with the minute (and a t for time over) where distances are equal
         const std::vector<BestDistance> games = table.Read();
         for (const BestDistance& game : games) {
             const auto minute = std::chrono::floor<std::chrono::minutes>(game.when.time_since_epoch()).count() % 60;
             const bool tied = std::count_if(games.begin(), games.end(), [&](auto& g) { return g.km == game.km; }) > 1;
-            read << QString::number(game.km) + (tied ? QStringLiteral("@%1").arg(minute) : QString());
+            const char* over = game.ending == BestDistance::Ending::timeOver ? "t" : "";
+            read << QString::number(game.km) + (tied ? QStringLiteral("@%1%2").arg(minute).arg(over) : QString());
         }
         QCOMPARE(read.join(' '), FETCH(QString, table));
         QCOMPARE(f.settings == before, !rank);

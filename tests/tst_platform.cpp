@@ -113,8 +113,9 @@ private slots:
         for (QProcess& copy : copies)
             QVERIFY(copy.waitForFinished(60'000) && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0);
         QCOMPARE(Table(store), "|40 39 38 37 36 35 34 33 32 31");
+        store.SaveSetting("Vandrel", "BestDistances", "11", "x"); // not one of the table's keys: left alone
         BestDistances(store).Empty();
-        QVERIFY(!OnDisk().contains("km/h"));
+        QVERIFY(!OnDisk().contains("km/h") && OnDisk().contains("11=x"));
     }
 
     void programFolder()
