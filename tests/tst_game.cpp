@@ -343,6 +343,7 @@ private slots:
         }
         QCOMPARE(read.join(' '), FETCH(QString, table));
         QCOMPARE(f.settings == before, !rank);
+        QVERIFY(f.settings.size() <= BestDistances::kept); // the game pushed out is not kept
     }
 
     void bestDistancesOfTwoCopies()
