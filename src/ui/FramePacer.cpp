@@ -1,7 +1,6 @@
 #include "ui/FramePacer.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QTimerEvent>
 #include <QWidget>
@@ -9,11 +8,11 @@
 
 #include <cmath>
 
-FramePacer::Clock FramePacer::PlatformClock()
+FramePacer::Clock FramePacer::PlatformClock(QStringView platform)
 {
     // Elsewhere requestUpdate comes 5 ms after the ask, whatever the display's
     // rate: a timer at the screen's rate is what the display can show.
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ? Clock::Compositor : Clock::Display;
+    return platform.startsWith(QLatin1String("wayland")) ? Clock::Compositor : Clock::Display;
 }
 
 int FramePacer::Period(qreal hertz)

@@ -3,6 +3,7 @@
 #include <QBasicTimer>
 #include <QObject>
 #include <QPointer>
+#include <QStringView>
 
 #include <functional>
 
@@ -18,14 +19,15 @@ class FramePacer final : public QObject
 public:
     // What tells when the next frame is due.
     enum class Clock { Display, Compositor };
-    // Wayland's compositor on Wayland, else the display's rate.
-    static Clock PlatformClock();
+    // A Qt platform's clock (QGuiApplication::platformName): Wayland's compositor
+    // on Wayland, else the display's rate.
+    static Clock PlatformClock(QStringView platform);
 
     // A display's refresh period in whole ms, at least 1; 60 Hz's where it does not say.
     static int Period(qreal hertz);
 
     // frame: called for each frame; it asks the widget to repaint.
-    FramePacer(QWidget& widget, std::function<void()> frame, Clock clock = PlatformClock());
+    FramePacer(QWidget& widget, std::function<void()> frame, Clock clock);
 
     void Start();
     void Stop();

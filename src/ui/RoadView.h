@@ -33,9 +33,8 @@ class RoadView final : public QWidget
 public:
     static constexpr int border = 2; // pixels of the sunken frame on each side
 
-    // clock: what paces the frames while gliding, the platform's unless told
-    explicit RoadView(const MainControls& controls, QWidget* parent = nullptr,
-                      FramePacer::Clock clock = FramePacer::PlatformClock());
+    // clock: what paces the frames while gliding
+    RoadView(const MainControls& controls, QWidget* parent, FramePacer::Clock clock);
 
     QSize sizeHint() const override;
 

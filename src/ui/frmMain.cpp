@@ -72,7 +72,7 @@ frmMain::frmMain(Outside outside, std::string programFolder,
     mStage->setMinimumSize(Designed());
     mStage->installEventFilter(this);
     mClient = new QWidget(mStage);
-    mRoad = new RoadView(mControls, mClient);
+    mRoad = new RoadView(mControls, mClient, FramePacer::PlatformClock(QGuiApplication::platformName()));
     mRoad->setObjectName(QStringLiteral("picRoad"));
     //: The road the cars drive on, as screen readers name it
     mRoad->setAccessibleName(tr("Road"));
