@@ -159,7 +159,7 @@ parec --latency-msec=20 -d testsink.monitor --raw --format=s16le --rate=44100 --
 recorder=$!; pids+=($recorder)
 sleep 2; kill "$recorder"
 streams=$(pactl list sink-inputs)
-for known in 'application.name = "Vandrel"' 'application.icon_name = "org.vandrel.Vandrel"' 'media.role = "game"'; do
+for known in 'application.name = "Vandrel"' 'application.id = "org.vandrel.Vandrel"' 'application.icon_name = "org.vandrel.Vandrel"' 'media.role = "game"'; do
     grep -qF "$known" <<<"$streams" || fail "the sound server does not know the game's $known"; done
 wait_window 'Game Over' >/dev/null || fail "no Game Over box"
 kill "$pid"

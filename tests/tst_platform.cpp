@@ -98,10 +98,15 @@ private slots:
     void twoCopiesEnterTogether()
     {
         // A game entered is on disk at once; then two programs end 20 games each
-        // at the same moment into one table: odd distances from one, even from the other.
+        // at the same moment into one table: odd distances from one, even from the
+        // other, with the file's time ahead of the clock (as two changes in one
+        // millisecond are): each change must still leave it a later time.
         QtSettingsStore store;
         BestDistances(store).Enter({0.5, 100, 30, BestDistance::Ending::crash, std::chrono::system_clock::now()});
         QVERIFY(OnDisk().contains("1=\"0.5 km, 100 km/h"));
+        QFile file(File());
+        const QDateTime ahead = QDateTime::currentDateTime().addSecs(3600);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.setFileTime(ahead, QFileDevice::FileModificationTime));
         QProcess copies[2];
         for (int copy = 0; copy < 2; ++copy) {
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -113,6 +118,7 @@ private slots:
         for (QProcess& copy : copies)
             QVERIFY(copy.waitForFinished(60'000) && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0);
         QCOMPARE(Table(store), "|40 39 38 37 36 35 34 33 32 31");
+        QCOMPARE(QFileInfo(file).lastModified(), ahead.addMSecs(40));
         store.SaveSetting("Vandrel", "BestDistances", "11", "x"); // not one of the table's keys: left alone
         BestDistances(store).Empty();
         QVERIFY(!OnDisk().contains("km/h") && OnDisk().contains("11=x"));

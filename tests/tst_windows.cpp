@@ -511,18 +511,20 @@ private slots:
         QTest::addColumn<QString>("zoom"); // as kept
         QTest::addColumn<QSize>("room");   // the game's room in a window enlarged by hand, if it is
         QTest::addColumn<int>("drawn");
-        QTest::newRow("kept, clamped to the screen") << "3" << QSize() << 1;
-        QTest::newRow("broken: 1") << "2.5" << QSize() << 1;
-        QTest::newRow("enlarged: the largest multiple that fits") << "1" << QSize(1000, 1400) << 3;
-        QTest::newRow("enlarged, not quite twice") << "1" << QSize(471, 1400) << 1;
+        QTest::addColumn<int>("pixels"); // the desktop's font in pixels, as some give it, or 0: in points
+        QTest::newRow("kept, clamped to the screen") << "3" << QSize() << 1 << 0;
+        QTest::newRow("broken: 1") << "2.5" << QSize() << 1 << 0;
+        QTest::newRow("enlarged: the largest multiple that fits") << "1" << QSize(1000, 1400) << 3 << 12;
+        QTest::newRow("enlarged, a font in points") << "1" << QSize(1000, 1400) << 3 << 0;
+        QTest::newRow("enlarged, not quite twice") << "1" << QSize(471, 1400) << 1 << 12;
     }
 
     void view()
     {
-        QFont pixels = QApplication::font(); // as some desktops give it: an enlarged window's rows
-        pixels.setPixelSize(12);
+        QFont pixels = QApplication::font();
+        pixels.setPixelSize(std::max(FETCH(int, pixels), 1));
         const auto font = qScopeGuard([old = QApplication::font()] { QApplication::setFont(old); });
-        if (FETCH(QSize, room).isValid())
+        if (FETCH(int, pixels))
             QApplication::setFont(pixels);
         WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}, {"Zoom", FETCH(QString, zoom).toStdString()}});
         QWidget* stage = w.form->centralWidget();

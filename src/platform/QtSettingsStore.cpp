@@ -1,6 +1,8 @@
 #include "platform/QtSettingsStore.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
@@ -69,10 +71,19 @@ void QtSettingsStore::Exclusively(std::string_view appName, const std::function<
     // store unguarded, as before there was a lock, rather than lose the change.
     lock.tryLock(5000);
     store.sync();
+    const QDateTime found = QFileInfo(store.fileName()).lastModified();
     mExclusive = true;
     change();
     mExclusive = false;
     store.sync();
+    // QSettings takes a file of the size and time (to the millisecond) it last saw
+    // as unchanged; two changes of one size in one millisecond, or a clock behind
+    // the file, would hide the later one from another copy, whose next change,
+    // made from the text it had, would drop it. So every change made here leaves
+    // the file later than it found it.
+    QFile file(store.fileName());
+    if (found.isValid() && QFileInfo(file).lastModified() <= found && file.open(QIODevice::ReadOnly))
+        file.setFileTime(found.addMSecs(1), QFileDevice::FileModificationTime);
 }
 
 void QtSettingsStore::Sync(QSettings& store) const
