@@ -521,11 +521,12 @@ private slots:
 
     void view()
     {
-        QFont pixels = QApplication::font();
-        pixels.setPixelSize(std::max(FETCH(int, pixels), 1));
         const auto font = qScopeGuard([old = QApplication::font()] { QApplication::setFont(old); });
-        if (FETCH(int, pixels))
+        if (const int size = FETCH(int, pixels)) {
+            QFont pixels = QApplication::font();
+            pixels.setPixelSize(size);
             QApplication::setFont(pixels);
+        }
         WindowOnFakes w({{"Sound", "2"}, {"Speed", "0"}, {"Time", "1e9"}, {"Zoom", FETCH(QString, zoom).toStdString()}});
         QWidget* stage = w.form->centralWidget();
         if (FETCH(QSize, room).isValid())
